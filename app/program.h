@@ -7,6 +7,7 @@
 
 #include "answersheet.h"
 #include "report.h"
+#include "settings.h"
 #include "subject.h"
 
 class QWidget;
@@ -27,6 +28,9 @@ struct TProgram {
     TAnswerSheet Sheet;
     TSubject Subject;
     TReportText Report;
+
+    // The live settings: the settings window's controls.
+    const TSettingsSource* Settings = nullptr;
 
     TStarted* Started = nullptr;
     TMainForm* MainForm = nullptr;
