@@ -17,9 +17,9 @@ struct TRule {
     int Step;             // set on the step bar before the rule is evaluated
     bool (*When)(const TAnswerSheet&);
     std::string_view SelfMale;
-    std::string_view SelfFemale;  // empty: same as SelfMale
+    std::string_view SelfFemale{};  // empty: same as SelfMale
     std::string_view OtherMale;
-    std::string_view OtherFemale;  // empty: same as OtherMale
+    std::string_view OtherFemale{};  // empty: same as OtherMale
 };
 
 struct TRuleSection {
