@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <iterator>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,20 +45,32 @@ std::vector<std::string_view> Fired(const TRuleSection& section, const TAnswerSh
     return ids;
 }
 
+// "Rule11_6" for rule "11.6".
+std::string RowName(std::string_view id) {
+    std::string name = "Rule" + std::string(id);
+    for (char& ch : name)
+        if (ch == '.') ch = '_';
+    return name;
+}
+
 // --- Which rules fire ---------------------------------------------------------------------
 
 struct FiringCase {
     const char* Name;
     const TRuleSection* Section;
-    std::initializer_list<OptionId> Checked;
+    std::vector<OptionId> Checked;
     std::vector<std::string_view> Expected;
 };
+
+void PrintTo(const FiringCase& c, std::ostream* os) { *os << c.Name; }
 
 class Firing : public testing::TestWithParam<FiringCase> {};
 
 TEST_P(Firing, GivesTheseRulesInOrder) {
     const FiringCase& c = GetParam();
-    EXPECT_EQ(Fired(*c.Section, Sheet(c.Checked)), c.Expected);
+    TAnswerSheet sheet;
+    for (OptionId id : c.Checked) sheet.Assign(id, true);
+    EXPECT_EQ(Fired(*c.Section, sheet), c.Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -149,78 +162,63 @@ TEST(Section12, NothingFiresUnlessTheSevenIsCrossed) {
 
 // --- Texts given word for word ------------------------------------------------------------
 
+// The texts in the order of kVariants.
 struct QuotedCase {
-    const char* Name;
     const char* Id;
-    TTextVariant Variant;
-    std::string_view Text;
+    std::string_view Texts[4];
 };
+
+void PrintTo(const QuotedCase& c, std::ostream* os) { *os << c.Id; }
 
 class Quoted : public testing::TestWithParam<QuotedCase> {};
 
 TEST_P(Quoted, ReadsExactly) {
     const QuotedCase& c = GetParam();
-    EXPECT_EQ(TextOf(Rule(c.Id), c.Variant), c.Text);
+    for (std::size_t i = 0; i < std::size(kVariants); ++i)
+        EXPECT_EQ(TextOf(Rule(c.Id), kVariants[i]), c.Texts[i]) << "variant " << i;
 }
-
-constexpr auto kSM = TTextVariant::SelfMale;
-constexpr auto kSF = TTextVariant::SelfFemale;
-constexpr auto kOM = TTextVariant::OtherMale;
-constexpr auto kOF = TTextVariant::OtherFemale;
 
 INSTANTIATE_TEST_SUITE_P(
     Sections11To15, Quoted,
     testing::Values(
-        QuotedCase{"Rule11_6_SelfMale", "11.6", kSM, "У Вас осторожное мышление. "},
-        QuotedCase{"Rule11_6_SelfFemale", "11.6", kSF, "У Вас осторожное мышление. "},
-        QuotedCase{"Rule11_6_OtherMale", "11.6", kOM, "У него осторожное мышление. "},
-        QuotedCase{"Rule11_6_OtherFemale", "11.6", kOF, "У неё осторожное мышление. "},
-        QuotedCase{"Rule11_12_SelfMale", "11.12", kSM,
-                   "Вы проявляете осторожность и внимательность в отношении отдельных деталей "
-                   "дела. А также Вы упорный. "},
-        QuotedCase{"Rule11_12_SelfFemale", "11.12", kSF,
-                   "Вы проявляете осторожность и внимательность в отношении отдельных деталей "
-                   "дела. А также Вы упорная. "},
-        QuotedCase{"Rule11_12_OtherMale", "11.12", kOM,
-                   "{N} проявляет осторожность и внимательность в отношении отдельных деталей "
-                   "дела. А также {N} упорный. "},
-        QuotedCase{"Rule11_12_OtherFemale", "11.12", kOF,
-                   "{N} проявляет осторожность и внимательность в отношении отдельных деталей "
-                   "дела. А также {N} упорная. "},
-        QuotedCase{"Rule12_5_SelfMale", "12.5", kSM,
-                   "Вы медлите и откладываете дела с одного дня на другой. "},
-        QuotedCase{"Rule12_5_SelfFemale", "12.5", kSF,
-                   "Вы медлите и откладываете дела с одного дня на другой. "},
-        QuotedCase{"Rule12_5_OtherMale", "12.5", kOM,
-                   "{N} медлит и откладывает дела с одного дня на другой. "},
-        QuotedCase{"Rule12_5_OtherFemale", "12.5", kOF,
-                   "{N} медлит и откладывает дела с одного дня на другой. "},
-        QuotedCase{"Rule13_3_SelfMale", "13.3", kSM, "Вы обладаете и логикой и интуицией. "},
-        QuotedCase{"Rule13_3_SelfFemale", "13.3", kSF, "Вы обладаете и логикой и интуицией. "},
-        QuotedCase{"Rule13_3_OtherMale", "13.3", kOM, "{N} обладает и логикой и интуицией. "},
-        QuotedCase{"Rule13_3_OtherFemale", "13.3", kOF, "{N} обладает и логикой и интуицией. "},
-        QuotedCase{"Rule14_1_SelfMale", "14.1", kSM, "Вы не умеете хранить секреты. "},
-        QuotedCase{"Rule14_1_SelfFemale", "14.1", kSF, "Вы не умеете хранить секреты. "},
-        QuotedCase{"Rule14_1_OtherMale", "14.1", kOM, "{N} не умеет хранить секреты. "},
-        QuotedCase{"Rule14_1_OtherFemale", "14.1", kOF, "{N} не умеет хранить секреты. "},
-        QuotedCase{"Rule15_5_SelfMale", "15.5", kSM, "Вы гордый, но не тщеславный. "},
-        QuotedCase{"Rule15_5_SelfFemale", "15.5", kSF, "Вы горда, но не тщеславна. "},
-        QuotedCase{"Rule15_5_OtherMale", "15.5", kOM, "{N} гордый, но не тщеславный. "},
-        QuotedCase{"Rule15_5_OtherFemale", "15.5", kOF, "{N} горда, но не тщеславна. "},
+        QuotedCase{"11.6",
+                   {"У Вас осторожное мышление. ", "У Вас осторожное мышление. ",
+                    "У него осторожное мышление. ", "У неё осторожное мышление. "}},
+        QuotedCase{"11.12",
+                   {"Вы проявляете осторожность и внимательность в отношении отдельных деталей "
+                    "дела. А также Вы упорный. ",
+                    "Вы проявляете осторожность и внимательность в отношении отдельных деталей "
+                    "дела. А также Вы упорная. ",
+                    "{N} проявляет осторожность и внимательность в отношении отдельных деталей "
+                    "дела. А также {N} упорный. ",
+                    "{N} проявляет осторожность и внимательность в отношении отдельных деталей "
+                    "дела. А также {N} упорная. "}},
+        QuotedCase{"12.5",
+                   {"Вы медлите и откладываете дела с одного дня на другой. ",
+                    "Вы медлите и откладываете дела с одного дня на другой. ",
+                    "{N} медлит и откладывает дела с одного дня на другой. ",
+                    "{N} медлит и откладывает дела с одного дня на другой. "}},
+        QuotedCase{
+            "13.3",
+            {"Вы обладаете и логикой и интуицией. ", "Вы обладаете и логикой и интуицией. ",
+             "{N} обладает и логикой и интуицией. ", "{N} обладает и логикой и интуицией. "}},
+        QuotedCase{"14.1",
+                   {"Вы не умеете хранить секреты. ", "Вы не умеете хранить секреты. ",
+                    "{N} не умеет хранить секреты. ", "{N} не умеет хранить секреты. "}},
+        QuotedCase{"15.5",
+                   {"Вы гордый, но не тщеславный. ", "Вы горда, но не тщеславна. ",
+                    "{N} гордый, но не тщеславный. ", "{N} горда, но не тщеславна. "}},
         // In a self report the rule begins with the name followed directly by ", Вы не очень".
-        QuotedCase{"Rule15_7_SelfMale", "15.7", kSM,
-                   "{N}, Вы не очень серъезно себя воспринимаете. У Вас нет устойчивых "
-                   "взглядов, и Вы относитесь к себе с чувством юмора. "},
-        QuotedCase{"Rule15_7_SelfFemale", "15.7", kSF,
-                   "{N}, Вы не очень серъезно себя воспринимаете. У Вас нет устойчивых "
-                   "взглядов, и Вы относитесь к себе с чувством юмора. "},
-        QuotedCase{"Rule15_7_OtherMale", "15.7", kOM,
-                   "{N} не очень серъезно себя воспринимает. У него нет устойчивых взглядов, и "
-                   "он относится к себе с чувством юмора. "},
-        QuotedCase{"Rule15_7_OtherFemale", "15.7", kOF,
-                   "{N} не очень серъезно себя воспринимает. У неё нет устойчивых взглядов, и "
-                   "она относится к себе с чувством юмора. "}),
-    [](const testing::TestParamInfo<QuotedCase>& info) { return std::string(info.param.Name); });
+        QuotedCase{"15.7",
+                   {"{N}, Вы не очень серъезно себя воспринимаете. У Вас нет устойчивых "
+                    "взглядов, и Вы относитесь к себе с чувством юмора. ",
+                    "{N}, Вы не очень серъезно себя воспринимаете. У Вас нет устойчивых "
+                    "взглядов, и Вы относитесь к себе с чувством юмора. ",
+                    "{N} не очень серъезно себя воспринимает. У него нет устойчивых взглядов, и "
+                    "он относится к себе с чувством юмора. ",
+                    "{N} не очень серъезно себя воспринимает. У неё нет устойчивых взглядов, и "
+                    "она относится к себе с чувством юмора. "}}),
+    [](const testing::TestParamInfo<QuotedCase>& info) { return RowName(info.param.Id); });
 
 // Angular loops and knotted loops repeat one finding word for word.
 TEST(SharedParagraphs, Rules11_16And11_17ReadAlike) {
@@ -326,6 +324,8 @@ constexpr SlotCase kSlotCases[] = {
     {"15.10", "t", "", "t N t", "t N t"},
 };
 
+void PrintTo(const SlotCase& c, std::ostream* os) { *os << c.Id; }
+
 class NameSlots : public testing::TestWithParam<SlotCase> {};
 
 // Checks one gender pair: the male text has the pattern; a one-text rule leaves the female text
@@ -358,10 +358,7 @@ TEST_P(NameSlots, StandWhereThePatternSays) {
 
 INSTANTIATE_TEST_SUITE_P(Sections11To15, NameSlots, testing::ValuesIn(kSlotCases),
                          [](const testing::TestParamInfo<SlotCase>& info) {
-                             std::string name = "Rule" + std::string(info.param.Id);
-                             for (char& ch : name)
-                                 if (ch == '.') ch = '_';
-                             return name;
+                             return RowName(info.param.Id);
                          });
 
 // The slot table above names every rule of the five sections, in evaluation order, so a rule
