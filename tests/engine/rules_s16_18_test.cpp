@@ -8,31 +8,16 @@
 #include <string_view>
 #include <vector>
 
-#include "report.h"
 #include "ruletest.h"
 
 namespace {
 
 using enum OptionId;
 using ruletest::Rule;
+using ruletest::Text;
 
 const TRuleSection* const kSections[] = {&rules::kSection16, &rules::kSection17,
                                          &rules::kSection18};
-
-// The text a variant reads from the table: an empty female text stands for the male one.
-std::string_view Text(const TRule& rule, TTextVariant variant) {
-    switch (variant) {
-        case TTextVariant::SelfMale:
-            return rule.SelfMale;
-        case TTextVariant::SelfFemale:
-            return rule.SelfFemale.empty() ? rule.SelfMale : rule.SelfFemale;
-        case TTextVariant::OtherMale:
-            return rule.OtherMale;
-        case TTextVariant::OtherFemale:
-            return rule.OtherFemale.empty() ? rule.OtherMale : rule.OtherFemale;
-    }
-    return {};
-}
 
 constexpr TTextVariant kVariants[] = {TTextVariant::SelfMale, TTextVariant::SelfFemale,
                                       TTextVariant::OtherMale, TTextVariant::OtherFemale};

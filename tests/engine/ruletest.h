@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "answersheet.h"
+#include "report.h"
 #include "rules.h"
 
 namespace ruletest {
@@ -33,6 +34,21 @@ inline TAnswerSheet Sheet(std::initializer_list<OptionId> checked) {
     TAnswerSheet sheet;
     for (OptionId id : checked) sheet.Assign(id, true);
     return sheet;
+}
+
+// The text a variant reads from the table, an empty female text standing for the male one.
+inline std::string_view Text(const TRule& rule, TTextVariant variant) {
+    switch (variant) {
+        case TTextVariant::SelfMale:
+            return rule.SelfMale;
+        case TTextVariant::SelfFemale:
+            return rule.SelfFemale.empty() ? rule.SelfMale : rule.SelfFemale;
+        case TTextVariant::OtherMale:
+            return rule.OtherMale;
+        case TTextVariant::OtherFemale:
+            return rule.OtherFemale.empty() ? rule.OtherMale : rule.OtherFemale;
+    }
+    return {};
 }
 
 }  // namespace ruletest
