@@ -34,6 +34,9 @@ struct TProgram {
 
     TStarted* Started = nullptr;
     TMainForm* MainForm = nullptr;
+    // The main window as a plain widget, set together with MainForm: the
+    // window protocol and the start-up reach the main window through it.
+    QWidget* MainWindow = nullptr;
     TOptions* Options = nullptr;
     TInfoChel* InfoChel = nullptr;
     TAboutProgramm* AboutProgramm = nullptr;
@@ -43,7 +46,10 @@ struct TProgram {
     TViewExample* ViewExample = nullptr;
 };
 
-// The window protocol of every secondary window: opening shows it and
-// disables the main window; any close hides it and enables the main window.
+// The window protocol of every secondary window: opening shows it (above the
+// main window) and disables the main window; any close hides it and enables
+// the main window. A secondary window must not be a child of the main window,
+// which would disable it too. TSecondaryWindow (secondarywindow.h) follows
+// this protocol for every way of closing.
 void OpenSecondaryWindow(TProgram& program, QWidget* window);
 void CloseSecondaryWindow(TProgram& program, QWidget* window);

@@ -1,0 +1,68 @@
+#include "aboutprogramm.h"
+
+#include <QDesktopServices>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "linklabel.h"
+#include "productpicture.h"
+
+const QString kMakerMail = QStringLiteral("author@veltra.example");
+const QString kMakerSite = QStringLiteral("https://www.veltra.example/");
+
+namespace {
+
+const QColor kLinkColour(128, 0, 128);
+
+QLabel* Bold(const QString& text) {
+    auto* label = new QLabel(text);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+// The system's handler opens the address; nothing is said when it cannot.
+TLinkLabel* Link(const QString& name, const QString& text, const QUrl& url) {
+    auto* link = new TLinkLabel(name, text, kLinkColour);
+    QObject::connect(link, &TLinkLabel::clicked, link, [url] { QDesktopServices::openUrl(url); });
+    return link;
+}
+
+}  // namespace
+
+TAboutProgramm::TAboutProgramm(TProgram& program) : TSecondaryWindow(program, Qt::Dialog) {
+    setObjectName(QStringLiteral("AboutProgramm"));
+    setWindowTitle(QStringLiteral("О программе"));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new TProductPicture);
+    layout->addWidget(new QLabel(QStringLiteral("Программа анализа почерка")));
+
+    auto* build = new QFormLayout;
+    build->addRow(Bold(QStringLiteral("Сборка:")), new QLabel(QStringLiteral("00-02")));
+    layout->addLayout(build);
+
+    layout->addWidget(Bold(QStringLiteral("Контактная информация:")));
+    layout->addWidget(Link(QStringLiteral("MailLink"), QStringLiteral("E-Mail: ") + kMakerMail,
+                           QUrl(QStringLiteral("mailto:") + kMakerMail)));
+    layout->addWidget(Link(QStringLiteral("WebLink"), QStringLiteral("InterNet: ") + kMakerSite,
+                           QUrl(kMakerSite)));
+
+    auto* close = new QPushButton(QStringLiteral("Закрыть окно информации"));
+    close->setObjectName(QStringLiteral("XPButton1"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &TAboutProgramm::XPButton1Click);
+    layout->addSpacing(8);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    setFixedSize(sizeHint());
+}
+
+void TAboutProgramm::XPButton1Click() { close(); }
