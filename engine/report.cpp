@@ -10,20 +10,6 @@ constexpr const TRuleSection* kAnalysedSections[] = {
     &rules::kSection18,
 };
 
-std::string_view TextOf(const TRule& rule, TTextVariant variant) {
-    switch (variant) {
-        case TTextVariant::SelfMale:
-            return rule.SelfMale;
-        case TTextVariant::SelfFemale:
-            return rule.SelfFemale.empty() ? rule.SelfMale : rule.SelfFemale;
-        case TTextVariant::OtherMale:
-            return rule.OtherMale;
-        case TTextVariant::OtherFemale:
-            return rule.OtherFemale.empty() ? rule.OtherMale : rule.OtherFemale;
-    }
-    return {};
-}
-
 // The last step that the section sets on this sheet.
 int LastStepOn(const TRuleSection& section, const TAnswerSheet& sheet) {
     if (section.GateAfterFirstStep && !sheet[*section.GateAfterFirstStep]) return 1;
@@ -39,10 +25,24 @@ TTextVariant VariantOf(const TSubject& subject) {
     return male ? TTextVariant::OtherMale : TTextVariant::OtherFemale;
 }
 
+std::string_view VariantText(const TRule& rule, TTextVariant variant) {
+    switch (variant) {
+        case TTextVariant::SelfMale:
+            return rule.SelfMale;
+        case TTextVariant::SelfFemale:
+            return rule.SelfFemale.empty() ? rule.SelfMale : rule.SelfFemale;
+        case TTextVariant::OtherMale:
+            return rule.OtherMale;
+        case TTextVariant::OtherFemale:
+            return rule.OtherFemale.empty() ? rule.OtherMale : rule.OtherFemale;
+    }
+    return {};
+}
+
 std::string RuleParagraph(const TRule& rule, TTextVariant variant, std::string_view firstName) {
     // The slots are found in the fixed text only, so a name that itself holds
     // the slot marker is inserted as it is.
-    std::string_view text = TextOf(rule, variant);
+    std::string_view text = VariantText(rule, variant);
     std::string paragraph;
     paragraph.reserve(text.size() + 4 * firstName.size());
     for (auto slot = text.find(kNameSlot); slot != std::string_view::npos;

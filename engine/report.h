@@ -16,6 +16,10 @@ enum class TTextVariant { SelfMale, SelfFemale, OtherMale, OtherFemale };
 
 TTextVariant VariantOf(const TSubject& subject);
 
+// The rule's text in the given variant, with its name slots; an empty female
+// text reads as the male one.
+std::string_view VariantText(const TRule& rule, TTextVariant variant);
+
 // The rule's paragraph in the given variant with the first name inserted
 // exactly as held.
 std::string RuleParagraph(const TRule& rule, TTextVariant variant, std::string_view firstName);
