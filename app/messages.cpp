@@ -43,6 +43,10 @@ void ShowInformation(const QString& text) {
     Show({TMessageKind::Information, QStringLiteral("Информация"), text});
 }
 
+void ShowInformation(const QString& title, const QString& text) {
+    Show({TMessageKind::Information, title, text});
+}
+
 bool AskQuestion(const QString& title, const QString& text) {
     return Show({TMessageKind::Question, title, text});
 }

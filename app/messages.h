@@ -17,6 +17,8 @@ struct TMessage {
 void ShowError(const QString& text);
 // An information box with one "OK" button, owned by the application.
 void ShowInformation(const QString& text);
+// The same under a title of its own.
+void ShowInformation(const QString& title, const QString& text);
 // A question with the buttons Yes and No and no icon; true for Yes.
 bool AskQuestion(const QString& title, const QString& text);
 

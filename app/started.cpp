@@ -131,7 +131,7 @@ void TStarted::closeEvent(QCloseEvent* event) {
 
 bool TStarted::eventFilter(QObject* watched, QEvent* event) {
     if (watched == mainWindow_ && event->type() == QEvent::Close) {
-        if (!mainWindow_->isEnabled() && event->spontaneous()) {
+        if (!mainWindow_->isEnabled()) {
             event->ignore();
             return true;
         }

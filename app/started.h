@@ -37,7 +37,7 @@ class TStarted : public QWidget {
     int Delay() const;
 
     // Closing `mainWindow` closes this window and so ends the program. While
-    // a secondary window has it disabled, its title bar cannot close it.
+    // a secondary window has it disabled, it cannot be closed.
     void EndWithMainWindow(QWidget* mainWindow);
 
   public slots:

@@ -1,0 +1,189 @@
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "aboutprogramm.h"
+#include "linklabel.h"
+#include "messagelog.h"
+#include "program.h"
+#include "sovmest.h"
+
+namespace {
+
+// Takes the addresses that the desktop would open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    QList<QUrl> Opened;
+  public slots:
+    void open(const QUrl& url) { Opened << url; }
+};
+
+QStringList LabelTexts(const QWidget& window) {
+    QStringList texts;
+    for (QLabel* label : window.findChildren<QLabel*>()) texts << label->text();
+    return texts;
+}
+
+QColor TextColour(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
+
+}  // namespace
+
+class InfoWindowsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void about();
+    void aboutLinks();
+    void compatibility();
+    void windowsXpNote();
+    void closing_data();
+    void closing();
+};
+
+void InfoWindowsTest::about() {
+    TProgram program;
+    TAboutProgramm about(program);
+    QCOMPARE(about.windowTitle(), QStringLiteral("О программе"));
+    QCOMPARE(about.palette().color(QPalette::Window), QColor(Qt::white));
+    const QStringList texts = LabelTexts(about);
+    for (const char* text :
+         {"Veltra", "2.5.0.0", "2005", "Сборка:", "00-02", "Контактная информация:"}) {
+        QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
+    }
+    auto* close = about.findChild<QPushButton*>(QStringLiteral("XPButton1"));
+    QVERIFY(close);
+    QCOMPARE(close->text(), QStringLiteral("Закрыть окно информации"));
+}
+
+void InfoWindowsTest::aboutLinks() {
+    TProgram program;
+    TAboutProgramm about(program);
+    about.show();
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    const QList<TLinkLabel*> links = about.findChildren<TLinkLabel*>();
+    QCOMPARE(links.size(), 2);
+    QVERIFY(links[0]->text().startsWith(QStringLiteral("E-Mail:")));
+    QVERIFY(links[1]->text().startsWith(QStringLiteral("InterNet:")));
+    for (TLinkLabel* link : links) {
+        QCOMPARE(TextColour(link), QColor(128, 0, 128));
+        QVERIFY(link->font().underline());
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(link, Qt::LeftButton);
+    }
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(catcher.Opened, QList<QUrl>({QUrl("mailto:" + kMakerMail), QUrl(kMakerSite)}));
+}
+
+void InfoWindowsTest::compatibility() {
+    TProgram program;
+    TSovmest sovmest(program);
+    QCOMPARE(sovmest.windowTitle(), QStringLiteral("Совместимость"));
+    QCOMPARE(sovmest.palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(sovmest.font().bold());
+    // No title-bar buttons: only its own button closes it.
+    QVERIFY(sovmest.windowFlags() & Qt::CustomizeWindowHint);
+    QVERIFY(!(sovmest.windowFlags() & Qt::WindowCloseButtonHint));
+    QVERIFY(!(sovmest.windowFlags() & Qt::WindowMinMaxButtonsHint));
+
+    const QStringList texts = LabelTexts(sovmest);
+    for (const char* text :
+         {"Программа теоретически работает в ОС...", "Windows 95 | 95 SE",
+          "Windows 98 | 98 SE |98 PE", "Windows NT | SP1 | SP2 | SP3 | SP4",
+          "Windows 2000 | SP1 | SP2 | SP3 | SP4", "Программа создавалась в ОС...",
+          "Windows 2000 SP4", "Программа тестировалась в ОС...", "Windows 2000 SP3 | SP4",
+          "Windows XP | SP1 | SP2", "Результаты тестирования...", "Windows 98 SE",
+          "Windows 2000 SP3", "Windows XP", "Windows XP SP1", "Windows XP SP2"}) {
+        QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
+    }
+    int success = 0;
+    int almost = 0;
+    for (QLabel* label : sovmest.findChildren<QLabel*>()) {
+        if (label->text() == QStringLiteral("Успешно")) {
+            QCOMPARE(TextColour(label), QColor(0, 128, 0));
+            ++success;
+        } else if (label->text() == QStringLiteral("Почти успешно")) {
+            QCOMPARE(TextColour(label), QColor(128, 128, 0));
+            ++almost;
+        }
+    }
+    QCOMPARE(success, 3);
+    QCOMPARE(almost, 3);
+
+    auto* note = sovmest.findChild<TLinkLabel*>(QStringLiteral("Label41"));
+    QVERIFY(note);
+    QCOMPARE(note->text(), QStringLiteral("Узнать ошибки в Windows XP | SP1 | SP2"));
+    QCOMPARE(TextColour(note), QColor(0, 0, 128));
+    QVERIFY(note->font().underline());
+    QCOMPARE(note->cursor().shape(), Qt::PointingHandCursor);
+    auto* close = sovmest.findChild<QPushButton*>(QStringLiteral("SeSkinButton1"));
+    QVERIFY(close);
+    QCOMPARE(close->text(), QStringLiteral("Закрыть окно информации"));
+}
+
+void InfoWindowsTest::windowsXpNote() {
+    TProgram program;
+    TSovmest sovmest(program);
+    sovmest.show();
+    TMessageLog log;
+    QTest::mouseClick(sovmest.findChild<TLinkLabel*>(QStringLiteral("Label41")), Qt::LeftButton);
+    QCOMPARE(log.Shown.size(), size_t(1));
+    QCOMPARE(log.Shown[0].Kind, TMessageKind::Information);
+    const QStringList parts = {
+        "Ошибки, возникающие при работе с программой \"Veltra\" в ОС Windows XP, XP SP1, XP SP2",
+        "При тестировании программы в операционный системе Windows XP с сервис-паками, возникали "
+        "некоторые ошибки:\r  -при попытке просмотра образца почерка, программа \"зависала\".",
+        "Данная ошибка возникала только на некоторых машинах, на остальных машинах программа вела "
+        "себя стабильно.",
+        "Процент \"зависания\": 2%.",
+        "Если Вы найдёте причину ошибки, уважительная просьба сообщить об этом.",
+        "С уважением, разработчик программы \"Veltra\"."};
+    QCOMPARE(log.Shown[0].Text, parts.join("\r\r"));
+}
+
+void InfoWindowsTest::closing_data() {
+    QTest::addColumn<bool>("about");
+    QTest::addColumn<QString>("how");  // a button's name, "Escape" or "TitleBar"
+    QTest::newRow("AboutButton") << true << "XPButton1";
+    QTest::newRow("AboutTitleBar") << true << "TitleBar";
+    QTest::newRow("AboutEscape") << true << "Escape";
+    QTest::newRow("SovmestButton") << false << "SeSkinButton1";
+    QTest::newRow("SovmestEscape") << false << "Escape";
+}
+
+// Opening disables the main window; every way of closing hides the window
+// and enables the main window again, and the window opens again later.
+void InfoWindowsTest::closing() {
+    QFETCH(bool, about);
+    QFETCH(QString, how);
+    TProgram program;
+    QWidget main;
+    program.MainWindow = &main;
+    main.show();
+    std::unique_ptr<TSecondaryWindow> window;
+    if (about) {
+        window = std::make_unique<TAboutProgramm>(program);
+    } else {
+        window = std::make_unique<TSovmest>(program);
+    }
+    for (int opening = 0; opening < 2; ++opening) {
+        window->Open();
+        QVERIFY(window->isVisible());
+        QVERIFY(!main.isEnabled());
+        if (how == "Escape") {
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+        } else if (how == "TitleBar") {
+            window->close();
+        } else {
+            QTest::mouseClick(window->findChild<QPushButton*>(how), Qt::LeftButton);
+        }
+        QVERIFY(!window->isVisible());
+        QVERIFY(main.isEnabled());
+    }
+}
+
+QTEST_MAIN(InfoWindowsTest)
+#include "infowindows_test.moc"
