@@ -3,7 +3,6 @@
 #include <QDesktopServices>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -37,10 +36,7 @@ TLinkLabel* Link(const QString& name, const QString& text, const QUrl& url) {
 TAboutProgramm::TAboutProgramm(TProgram& program) : TSecondaryWindow(program, Qt::Dialog) {
     setObjectName(QStringLiteral("AboutProgramm"));
     setWindowTitle(QStringLiteral("О программе"));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
+    PaintBackground(*this, Qt::white);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new TProductPicture);
@@ -56,13 +52,6 @@ TAboutProgramm::TAboutProgramm(TProgram& program) : TSecondaryWindow(program, Qt
     layout->addWidget(Link(QStringLiteral("WebLink"), QStringLiteral("InterNet: ") + kMakerSite,
                            QUrl(kMakerSite)));
 
-    auto* close = new QPushButton(QStringLiteral("Закрыть окно информации"));
-    close->setObjectName(QStringLiteral("XPButton1"));
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &TAboutProgramm::XPButton1Click);
-    layout->addSpacing(8);
-    layout->addWidget(close, 0, Qt::AlignRight);
+    AddCloseButton(layout, QStringLiteral("XPButton1"), QStringLiteral("Закрыть окно информации"));
     setFixedSize(sizeHint());
 }
-
-void TAboutProgramm::XPButton1Click() { close(); }

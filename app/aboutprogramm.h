@@ -8,9 +8,6 @@ class TAboutProgramm : public TSecondaryWindow {
     Q_OBJECT
   public:
     explicit TAboutProgramm(TProgram& program);
-
-  private slots:
-    void XPButton1Click();
 };
 
 // Where the contact links lead.

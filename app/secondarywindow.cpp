@@ -1,7 +1,9 @@
 #include "secondarywindow.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 
 #include "program.h"
@@ -30,10 +32,28 @@ void TSecondaryWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+QPushButton* TSecondaryWindow::AddCloseButton(QBoxLayout* layout, const QString& objectName,
+                                              const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, &QWidget::close);
+    layout->addSpacing(8);
+    layout->addWidget(button, 0, Qt::AlignRight);
+    return button;
+}
+
 void CentreOnDesktop(QWidget& window) {
     QScreen* screen = window.screen();
     if (screen == nullptr) return;
     QRect area = screen->availableGeometry();
     QRect frame = window.frameGeometry();
     window.move(area.center() - frame.center() + frame.topLeft());
+}
+
+void PaintBackground(QWidget& window, const QColor& colour) {
+    window.setAutoFillBackground(true);
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, colour);
+    window.setPalette(palette);
 }

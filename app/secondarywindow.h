@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QBoxLayout;
+class QPushButton;
 struct TProgram;
 
 class TSecondaryWindow : public QWidget {
@@ -17,6 +19,9 @@ class TSecondaryWindow : public QWidget {
 
   protected:
     TProgram& Program() const { return program_; }
+    // A button at the right end of `layout` that closes the window.
+    QPushButton* AddCloseButton(QBoxLayout* layout, const QString& objectName,
+                                const QString& caption);
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -27,3 +32,5 @@ class TSecondaryWindow : public QWidget {
 
 // Moves the window to the middle of the desktop.
 void CentreOnDesktop(QWidget& window);
+// Fills the window's background with `colour`.
+void PaintBackground(QWidget& window, const QColor& colour);

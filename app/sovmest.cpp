@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <vector>
 
@@ -97,10 +96,7 @@ TSovmest::TSovmest(TProgram& program)
     : TSecondaryWindow(program, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("Sovmest"));
     setWindowTitle(QStringLiteral("Совместимость"));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
+    PaintBackground(*this, Qt::white);
     QFont bold = font();
     bold.setBold(true);
     setFont(bold);
@@ -124,15 +120,9 @@ TSovmest::TSovmest(TProgram& program)
     connect(note, &TLinkLabel::clicked, this, &TSovmest::Label41Click);
     layout->addWidget(note);
 
-    auto* close = new QPushButton(QStringLiteral("Закрыть окно информации"));
-    close->setObjectName(QStringLiteral("SeSkinButton1"));
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &TSovmest::SeSkinButton1Click);
-    layout->addSpacing(8);
-    layout->addWidget(close, 0, Qt::AlignRight);
+    AddCloseButton(layout, QStringLiteral("SeSkinButton1"),
+                   QStringLiteral("Закрыть окно информации"));
     setFixedSize(sizeHint());
 }
 
 void TSovmest::Label41Click() { ShowInformation(kWindowsXpNote); }
-
-void TSovmest::SeSkinButton1Click() { close(); }

@@ -12,7 +12,6 @@ class TSovmest : public TSecondaryWindow {
 
   private slots:
     void Label41Click();
-    void SeSkinButton1Click();
 };
 
 // The note behind Label41, CR line breaks included.

@@ -62,10 +62,7 @@ TStarted::TStarted(TProgram& program, TStartEnvironment environment)
 }
 
 void TStarted::createContents() {
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    setPalette(palette);
+    PaintBackground(*this, Qt::white);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 10);

@@ -28,6 +28,12 @@ QStringList LabelTexts(const QWidget& window) {
 
 QColor TextColour(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
 
+// A link as the user sees it: its colour, underlined, a hand over it.
+bool LooksLikeLink(const TLinkLabel* link, const QColor& colour) {
+    return TextColour(link) == colour && link->font().underline() &&
+           link->cursor().shape() == Qt::PointingHandCursor;
+}
+
 }  // namespace
 
 class InfoWindowsTest : public QObject {
@@ -68,9 +74,7 @@ void InfoWindowsTest::aboutLinks() {
     QVERIFY(links[0]->text().startsWith(QStringLiteral("E-Mail:")));
     QVERIFY(links[1]->text().startsWith(QStringLiteral("InterNet:")));
     for (TLinkLabel* link : links) {
-        QCOMPARE(TextColour(link), QColor(128, 0, 128));
-        QVERIFY(link->font().underline());
-        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(LooksLikeLink(link, QColor(128, 0, 128)));
         QTest::mouseClick(link, Qt::LeftButton);
     }
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
@@ -116,9 +120,7 @@ void InfoWindowsTest::compatibility() {
     auto* note = sovmest.findChild<TLinkLabel*>(QStringLiteral("Label41"));
     QVERIFY(note);
     QCOMPARE(note->text(), QStringLiteral("Узнать ошибки в Windows XP | SP1 | SP2"));
-    QCOMPARE(TextColour(note), QColor(0, 0, 128));
-    QVERIFY(note->font().underline());
-    QCOMPARE(note->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(LooksLikeLink(note, QColor(0, 0, 128)));
     auto* close = sovmest.findChild<QPushButton*>(QStringLiteral("SeSkinButton1"));
     QVERIFY(close);
     QCOMPARE(close->text(), QStringLiteral("Закрыть окно информации"));
