@@ -117,6 +117,8 @@ void TAnaliz::createControls() {
     SeSkinProgressBar2 = MakeBar(lower, "SeSkinProgressBar2", 22);
 }
 
+// Centred on the desktop, whatever the window's parent; the frame is known
+// once the window is shown.
 void TAnaliz::centreOnDesktop() {
     const QScreen* desktop = screen();
     if (!desktop) return;
@@ -128,8 +130,8 @@ void TAnaliz::centreOnDesktop() {
 void TAnaliz::RunAnalysis(TAnswerSheet& sheet, const TSubject& subject, TReportText& report,
                           TAnalysisHost& host) {
     report.clear();
-    centreOnDesktop();
     show();
+    centreOnDesktop();
     host.SetMainWindowEnabled(false);
     Progress progress(*this);
     RunRules(sheet, subject, report, &progress);
