@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "answersheet.h"
+#include "catalogue.h"
 #include "report.h"
 #include "rules.h"
 #include "subject.h"
@@ -54,6 +55,14 @@ inline std::string_view Text(const TRule& rule, TTextVariant variant) {
 inline TAnswerSheet Sheet(std::initializer_list<OptionId> checked) {
     TAnswerSheet sheet;
     for (OptionId id : checked) sheet.Assign(id, true);
+    return sheet;
+}
+
+// Every option assigned in catalogue order: the last option of each choice
+// group and every check box end up checked.
+inline TAnswerSheet DenseSheet() {
+    TAnswerSheet sheet;
+    for (const TOptionInfo& option : catalogue::Options()) sheet.Assign(option.Option, true);
     return sheet;
 }
 

@@ -15,17 +15,10 @@
 namespace {
 
 using enum OptionId;
+using ruletest::DenseSheet;
 using ruletest::FiredRules;
 using ruletest::Rule;
 using ruletest::Sheet;
-
-// Every option assigned in catalogue order: the last option of each choice
-// group and every check box end up checked.
-TAnswerSheet DenseSheet() {
-    TAnswerSheet sheet;
-    for (const TOptionInfo& option : catalogue::Options()) sheet.Assign(option.Option, true);
-    return sheet;
-}
 
 // What the progress window would be told, one line per event.
 struct ProgressLog : TRunObserver {
