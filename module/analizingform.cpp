@@ -1,10 +1,12 @@
 #include "analizingform.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
+#include <QWindow>
 
 TAnalizingForm::TAnalizingForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName("AnalizingForm");
@@ -62,7 +64,17 @@ void TAnalizingForm::Show() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     show();
+    LetWindowSystemEventsThrough();
     repaint();
+}
+
+// Repaints reach the screen only while the window system has the window mapped and
+// exposed, which it says through its events; they are let through here, but not the
+// host's input, timers or sockets.
+void TAnalizingForm::LetWindowSystemEventsThrough() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                    QEventLoop::ExcludeSocketNotifiers |
+                                    QEventLoop::X11ExcludeTimers);
 }
 
 void TAnalizingForm::Hide() { hide(); }
@@ -78,6 +90,7 @@ void TAnalizingForm::StepIt() {
 }
 
 void TAnalizingForm::UpdateProgress(std::string_view stepLabel) {
+    if (windowHandle() && !windowHandle()->isExposed()) LetWindowSystemEventsThrough();
     Label1->repaint();
     Label2->setText(QString::fromUtf8(stepLabel.data(), static_cast<qsizetype>(stepLabel.size())));
     Label2->adjustSize();

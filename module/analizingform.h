@@ -24,6 +24,7 @@ class TAnalizingForm : public QWidget, public veltan::ProgressWindow {
   private:
     void createControls();
     void FormCreate();
+    void LetWindowSystemEventsThrough();
 
     QFrame* Panel1;
     QProgressBar* ProgressBar1;
