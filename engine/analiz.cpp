@@ -129,7 +129,7 @@ void TAnaliz::centreOnDesktop() {
 
 void TAnaliz::RunAnalysis(TAnswerSheet& sheet, const TSubject& subject, TReportText& report,
                           TAnalysisHost& host) {
-    report.clear();
+    report.clear();  // empty from the first moment of the run, before anything is shown
     show();
     centreOnDesktop();
     host.SetMainWindowEnabled(false);

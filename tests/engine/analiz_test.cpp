@@ -22,11 +22,12 @@ class RecordingHost : public TAnalysisHost {
         QString What;
         bool ProgressVisible;
         bool AnalysisDone;
+        bool ReportEmpty;
         bool operator==(const Call&) const = default;
     };
 
-    RecordingHost(const QWidget& progress, const TAnswerSheet& sheet)
-        : progress_(progress), sheet_(sheet) {}
+    RecordingHost(const QWidget& progress, const TAnswerSheet& sheet, const TReportText& report)
+        : progress_(progress), sheet_(sheet), report_(report) {}
 
     void SetMainWindowEnabled(bool enabled) override {
         MainWindowEnabled = enabled;
@@ -39,11 +40,12 @@ class RecordingHost : public TAnalysisHost {
 
   private:
     void Record(const char* what) {
-        Calls.push_back({what, progress_.isVisible(), sheet_.AnalysisDone()});
+        Calls.push_back({what, progress_.isVisible(), sheet_.AnalysisDone(), report_.empty()});
     }
 
     const QWidget& progress_;
     const TAnswerSheet& sheet_;
+    const TReportText& report_;
 };
 
 QRect GeometryInWindow(const QWidget& window, const QWidget& child) {
@@ -162,14 +164,15 @@ void AnalizTest::runHandsTheMainWindowBackInOrder() {
     TAnswerSheet sheet;
     sheet.Assign(OptionId::RB1_1, true);
     const TSubject subject = SelfMale("Пётр");
-    RecordingHost host(window, sheet);
     TReportText report = "the previous report";
+    RecordingHost host(window, sheet, report);
 
     window.RunAnalysis(sheet, subject, report, host);
 
     using Call = RecordingHost::Call;
-    const std::vector<Call> expected = {
-        {"disable", true, false}, {"finished", true, true}, {"enable", true, true}};
+    const std::vector<Call> expected = {{"disable", true, false, true},
+                                        {"finished", true, true, false},
+                                        {"enable", true, true, false}};
     QCOMPARE(host.Calls, expected);
     QVERIFY(!window.isVisible());
     QVERIFY(sheet.AnalysisDone());
@@ -195,8 +198,8 @@ void AnalizTest::runKeepsTheWindowAliveWhileItWorks() {
     mainWindow.show();
     TAnaliz window(withMainWindow ? &mainWindow : nullptr);
     TAnswerSheet sheet;
-    RecordingHost host(window, sheet);
     TReportText report;
+    RecordingHost host(window, sheet, report);
     struct {
         bool Fired = false;
         bool Visible = false;
@@ -219,8 +222,8 @@ void AnalizTest::runKeepsTheWindowAliveWhileItWorks() {
 void AnalizTest::runLeavesTheLastSectionShown() {
     TAnaliz window;
     TAnswerSheet sheet;
-    RecordingHost host(window, sheet);
     TReportText report;
+    RecordingHost host(window, sheet, report);
     window.RunAnalysis(sheet, TSubject{}, report, host);
     window.RunAnalysis(sheet, TSubject{}, report, host);
 
