@@ -2,8 +2,6 @@
 // The module as a host sees it: libveltan.so loaded with dlopen from the program
 // directory and driven through the functions of veltan.h.
 
-#include <dlfcn.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
@@ -13,7 +11,7 @@
 #include <vector>
 
 #include "utf.h"
-#include "veltan.h"
+#include "veltanmodule.h"
 
 namespace veltantest {
 
@@ -51,12 +49,9 @@ struct Person {
 
 using Pairs = std::vector<std::pair<std::u16string, std::u16string>>;
 
-class Library {
+class Library : public VeltanModule {
   public:
     Library() { Load(); }
-    ~Library() { Unload(); }
-    Library(const Library&) = delete;
-    Library& operator=(const Library&) = delete;
 
     // Unloads and loads the library again: the module starts afresh.
     void Reload() {
@@ -111,39 +106,11 @@ class Library {
         return added;
     }
 
-    VeltanVersionFn Version = nullptr;
-    VeltanClearINFOFn ClearINFO = nullptr;
-    VeltanChangeParametersFn ChangeParameters = nullptr;
-    VeltanAnalizingFn Analizing = nullptr;
-    VeltanAddParametersFn AddParameters = nullptr;
-    VeltanResultCountFn ResultCount = nullptr;
-    VeltanResultItemFn ResultItem = nullptr;
-
   private:
-    template <typename Function>
-    void Resolve(Function& function, const char* name) {
-        function = reinterpret_cast<Function>(dlsym(handle_, name));
-        if (!function) throw std::runtime_error(std::string("no export ") + name);
-    }
-
     void Load() {
-        handle_ = dlopen(BinFile("libveltan.so").c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!handle_) throw std::runtime_error(dlerror());
-        Resolve(Version, "Version");
-        Resolve(ClearINFO, "ClearINFO");
-        Resolve(ChangeParameters, "ChangeParameters");
-        Resolve(Analizing, "Analizing");
-        Resolve(AddParameters, "AddParameters");
-        Resolve(ResultCount, "ResultCount");
-        Resolve(ResultItem, "ResultItem");
+        if (auto fault = VeltanModule::Load(BinFile("libveltan.so")))
+            throw std::runtime_error(*fault);
     }
-
-    void Unload() {
-        if (handle_) dlclose(handle_);
-        handle_ = nullptr;
-    }
-
-    void* handle_ = nullptr;
 };
 
 // The library shared by the tests of one program.

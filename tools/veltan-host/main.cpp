@@ -2,8 +2,6 @@
 // folder with dlopen, hands it a person and the observed features, and prints the
 // paragraphs of the analysis in UTF-8, one per line.
 
-#include <dlfcn.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -14,7 +12,7 @@
 #include <vector>
 
 #include "utf.h"
-#include "veltan.h"
+#include "veltanmodule.h"
 
 namespace {
 
@@ -54,40 +52,6 @@ class WideString {
 
   private:
     BSTR text_ = nullptr;
-};
-
-// The module, loaded at run time, with the functions of veltan.h.
-class Module {
-  public:
-    ~Module() {
-        if (handle_) dlclose(handle_);
-    }
-
-    // Loads the library; on failure returns the reason.
-    std::optional<std::string> Load(const std::filesystem::path& path) {
-        handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!handle_) return std::string(dlerror());
-        for (auto [name, slot] : {std::pair{"ClearINFO", reinterpret_cast<void**>(&ClearINFO)},
-                                  {"ChangeParameters", reinterpret_cast<void**>(&ChangeParameters)},
-                                  {"AddParameters", reinterpret_cast<void**>(&AddParameters)},
-                                  {"Analizing", reinterpret_cast<void**>(&Analizing)},
-                                  {"ResultCount", reinterpret_cast<void**>(&ResultCount)},
-                                  {"ResultItem", reinterpret_cast<void**>(&ResultItem)}}) {
-            *slot = dlsym(handle_, name);
-            if (!*slot) return "в библиотеке нет функции " + std::string(name);
-        }
-        return std::nullopt;
-    }
-
-    VeltanClearINFOFn ClearINFO = nullptr;
-    VeltanChangeParametersFn ChangeParameters = nullptr;
-    VeltanAddParametersFn AddParameters = nullptr;
-    VeltanAnalizingFn Analizing = nullptr;
-    VeltanResultCountFn ResultCount = nullptr;
-    VeltanResultItemFn ResultItem = nullptr;
-
-  private:
-    void* handle_ = nullptr;
 };
 
 struct Request {
@@ -148,7 +112,7 @@ int ReadInput(std::istream& in, Request& request) {
 }
 
 // Runs the analysis in the documented calling order and prints the paragraphs.
-void Analyse(const Module& module, const Request& request, std::ostream& out) {
+void Analyse(const VeltanModule& module, const Request& request, std::ostream& out) {
     module.ClearINFO();
     for (const auto& [key, value] : request.person)
         module.ChangeParameters(WideString(key).Get(), WideString(value).Get());
@@ -176,7 +140,7 @@ int main(int argc, char** argv) {
     }
     const int faults = request.features.empty() ? ReadInput(std::cin, request) : 0;
 
-    Module module;
+    VeltanModule module;
     const auto library =
         std::filesystem::canonical("/proc/self/exe").parent_path() / "libveltan.so";
     if (auto fault = module.Load(library)) {
