@@ -58,17 +58,27 @@ QFont faceFont(const Face& face, double size) {
     return font;
 }
 
-// Breaks the curves of a path into a few straight pieces: every corner stays, curves turn
-// angular. amount 0 keeps the path, towards 1 fewer and fewer points survive.
-QPainterPath breakCurves(const QPainterPath& path, double amount) {
-    if (amount <= 0) return path;
-    const int step = 1 + qRound(amount * 7);
+// Breaks the curves of a path into straight pieces about `piece` pixels long; sharp corners
+// stay where they are, so the letter keeps its shape but loses its roundness.
+QPainterPath breakCurves(const QPainterPath& path, double piece) {
+    if (piece <= 0) return path;
     QPainterPath angular;
     angular.setFillRule(path.fillRule());
     for (const QPolygonF& ring : path.toSubpathPolygons()) {
         QPolygonF kept;
-        for (int i = 0; i < ring.size(); i += step) kept << ring[i];
-        if (kept.size() >= 3) angular.addPolygon(kept);
+        double run = 0;
+        for (int i = 0; i < ring.size(); ++i) {
+            const QPointF in = i > 0 ? ring[i] - ring[i - 1] : QPointF();
+            const QPointF out = i + 1 < ring.size() ? ring[i + 1] - ring[i] : QPointF();
+            run += std::hypot(in.x(), in.y());
+            const double turn = std::abs(std::atan2(in.x() * out.y() - in.y() * out.x(),
+                                                    in.x() * out.x() + in.y() * out.y()));
+            if (i == 0 || run >= piece || turn > 0.9 || i + 1 == ring.size()) {
+                kept << ring[i];
+                run = 0;
+            }
+        }
+        angular.addPolygon(kept);
         angular.closeSubpath();
     }
     return angular;
@@ -171,7 +181,8 @@ std::vector<Glyph> Canvas::write(QPointF origin, const QString& text, const Hand
         ++inWord;
 
         const bool angular = !hand.angularCaps || letter.isUpper();
-        QPainterPath path = breakCurves(letterPath(letter, hand, size), angular ? hand.angular : 0);
+        QPainterPath path =
+            breakCurves(letterPath(letter, hand, size), angular ? hand.angular * size * 0.3 : 0);
         const QRectF own = path.boundingRect();
         if (hand.widen != 0 && own.isValid()) {
             // Letters wider at the top (or at the bottom): map the box onto a trapezoid.
@@ -180,7 +191,7 @@ std::vector<Glyph> Canvas::write(QPointF origin, const QString& text, const Hand
             const double bottom = hand.widen > 0 ? 0 : grow;
             QTransform trapezoid;
             QTransform::quadToQuad(
-                QPolygonF(own),
+                QPolygonF({own.topLeft(), own.topRight(), own.bottomRight(), own.bottomLeft()}),
                 QPolygonF({own.topLeft() - QPointF(top, 0), own.topRight() + QPointF(top, 0),
                            own.bottomRight() + QPointF(bottom, 0),
                            own.bottomLeft() - QPointF(bottom, 0)}),

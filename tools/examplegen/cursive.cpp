@@ -136,6 +136,10 @@ Chain lowerLoop(double s, const Loop& loop, LoopKind kind) {
                     {s - 0.12, -l},
                     {s - w, -l * 0.6},
                     {s - w * 0.9, -l * 0.15, false, true}};
+        case LoopKind::Eight:
+            return {{s - 0.06, 0.1},  {s - 0.3, -0.3},  {s - 0.6, -0.62}, {s - 0.42, -1.0},
+                    {s - 0.1, -0.95}, {s - 0.05, -0.6}, {s - 0.3, -0.25}, {s - 0.5, 0.1},
+                    {s - 0.1, 0.05},  {s + 0.3, 0.25}};
         case LoopKind::Written:
         case LoopKind::Varied:
             break;
@@ -160,7 +164,7 @@ void addChain(QPainterPath& path, const Chain& chain, const Cursive& style, QPoi
     };
     auto tangent = [&](std::size_t i) {
         const Knot& k = chain[i];
-        if (k.corner || k.angular || style.roundness <= 0) return QPointF();
+        if (k.corner || k.angular) return QPointF();
         const QPointF prev = page(chain[i == 0 ? 0 : i - 1]);
         const QPointF next = page(chain[std::min(i + 1, chain.size() - 1)]);
         return (next - prev) * (style.roundness / 2);
@@ -203,9 +207,14 @@ Line WriteCursive(QPointF origin, const QString& words, const Cursive& style) {
                 style.sameStrokes && QStringLiteral("таи").contains(word[i]) ? u'ш' : word[i];
             const LetterForm* form = formOf(letter, style.open);
             if (form == nullptr) continue;
-            const bool angular = style.mixRound && i % 2 == 1;
+            const bool angular =
+                style.roundness <= 0 || (style.angularEvery > 0 && i % style.angularEvery == 1);
+            // An angular hand passes fewer points and turns sharply at each.
             auto put = [&](const Chain& part) {
-                for (Knot k : part) {
+                for (std::size_t n = 0; n < part.size(); ++n) {
+                    Knot k = part[n];
+                    if (angular && n % 2 == 1 && !k.corner && !k.lift && n + 1 < part.size())
+                        continue;
                     k.x += x;
                     k.angular = angular;
                     chain.push_back(k);
@@ -228,10 +237,14 @@ Line WriteCursive(QPointF origin, const QString& words, const Cursive& style) {
                 chain.insert(
                     chain.end(),
                     {{x + 0.12, 0.45}, {x + 0.04, 0.62}, {x - 0.06, 0.48}, {x + 0.06, 0.34}});
-            if (!last && lifts && (i + 1) % style.lift == 0) chain.back().lift = true;
+            if (!last && lifts && (i + 1) % style.lift == 0) {
+                chain.back().lift = true;
+                x += 0.3;  // the pen comes down again a little further on
+            }
         }
         if (style.hookEnd)
-            chain.insert(chain.end(), {{x + 0.15, 0.55}, {x + 0.05, 0.72}, {x - 0.05, 0.55}});
+            chain.insert(chain.end(),
+                         {{x + 0.2, 0.65}, {x + 0.05, 0.95}, {x - 0.15, 0.75}, {x - 0.05, 0.55}});
         // Write the chain, lifting the pen where a point says so.
         Chain piece;
         for (const Knot& k : chain) {

@@ -20,6 +20,7 @@ enum class LoopKind {
     Knot,      // a small knot where the loop crosses the stem
     Reversed,  // turned the other way and left open
     Open,      // not brought back to the stem
+    Eight,     // a round loop right under the letter, which then looks like an 8
     Varied,    // every loop of the line different
 };
 
@@ -34,7 +35,7 @@ struct Cursive {
     double size = 22;            // x-height in pixels
     double slant = 0.25;         // lean of the hand (shear), + to the right
     double roundness = 1;        // 1 round arcs and ovals; 0 every turn a corner
-    bool mixRound = false;       // letters alternately round and angular
+    int angularEvery = 0;        // every n-th letter angular among round ones; 0: none
     int lift = 0;                // 0 joined; n lifts the pen after every n-th letter
     bool liftSomeWords = false;  // only every other word is written with lifts
     bool sameStrokes = false;    // т, и, ш, а written alike, as garlands of strokes

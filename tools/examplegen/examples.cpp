@@ -16,10 +16,10 @@ constexpr QSize kPage{300, 420};
 // clang-format off
 const Example kExamples[] = {
     // Slant of the letters
-    {"0101", TextLines, {.hand = {.slant = -0.22}}},
-    {"0102", TextLines, {.hand = {.slant = -0.6}}},
-    {"0103", TextLines, {.hand = {.slant = 0.25}}},
-    {"0104", TextLines, {.hand = {.slant = 0.65}}},
+    {"0101", TextLines, {.hand = {.slant = -0.3}}},
+    {"0102", TextLines, {.hand = {.slant = -0.75}}},
+    {"0103", TextLines, {.hand = {.slant = 0.3}}},
+    {"0104", TextLines, {.hand = {.slant = 0.8}}},
     {"0105", TextLines, {.hand = {.slant = 0}}},
     {"0106", TextLines, {.hand = {.slant = 0, .slantMix = 0.55}}},
 
@@ -29,7 +29,7 @@ const Example kExamples[] = {
     {"0203", TextLines, {.rise = -11, .ruled = true}},
     {"0204", TextLines, {.rise = 4, .ruled = true}},
     {"0205", TextLines, {.rise = 11, .ruled = true}},
-    {"0206", TextLines, {.jump = 7, .ruled = true}},
+    {"0206", TextLines, {.jump = 6, .ruled = true}},
 
     // Spaces between words; the first picture shows crowded words over well spaced ones
     {"0301", TextLines, {.gap = 0.1, .gapLast = 1.2}},
@@ -56,22 +56,22 @@ const Example kExamples[] = {
 
     // Roundness of the letters
     {"0501", JoinedWords, {.text = kWords, .cursive = {.size = 26, .roundness = 1.1}}},
-    {"0502", TextLines, {.text = kCapitals, .hand = {.capScale = 1.2, .angular = 0.9, .angularCaps = true}}},
-    {"0503", TextLines, {.hand = {.angular = 0.7, .angularCaps = false}}},
+    {"0502", TextLines, {.text = kCapitals, .hand = {.capScale = 1.2, .angular = 1.2, .angularCaps = true}}},
+    {"0503", JoinedWords, {.text = kWords, .cursive = {.size = 26, .angularEvery = 3}}},
     {"0504", JoinedWords, {.text = kWords, .cursive = {.size = 26, .roundness = 0}}},
-    {"0505", JoinedWords, {.text = kWords, .cursive = {.size = 26, .mixRound = true}}},
+    {"0505", JoinedWords, {.text = kWords, .cursive = {.size = 26, .angularEvery = 2}}},
     {"0506", TextLines, {.text = kCapitals, .hand = {.slantMix = 0.2, .capScale = 1.5, .capMark = Mark::Curl}}},
     {"0507", TextLines, {.hand = {.slantMix = 0.3, .wobble = 3, .sizeMix = 0.3}, .jump = 3}},
-    {"0508", JoinedWords, {.text = "таша шила\nа мама тише", .cursive = {.size = 24, .sameStrokes = true}}},
+    {"0508", JoinedWords, {.text = "таша шила\nа мама тише", .cursive = {.size = 21, .sameStrokes = true}}},
 
     // Size of the handwriting
     {"0701", TextLines, {.hand = {.size = 15}}},
     {"0702", TextLines, {.hand = {.size = 10, .weight = 0.3}}},
     {"0703", TextLines, {.hand = {.size = 24}}},
     {"0705", TextLines, {.hand = {.size = 40}}},
-    {"0704", TextLines, {.text = "Привет!", .hand = {.size = 90, .weight = 1.2}}},
+    {"0704", TextLines, {.text = "Привет!", .hand = {.size = 80, .weight = 1.2}}},
     {"0706", TextLines, {.hand = {.size = 24, .sizeMix = 0.5}}},
-    {"0707", TextLines, {.hand = {.capScale = 1.3, .capMark = Mark::Loop, .markEvery = 9}}},
+    {"0707", TextLines, {.hand = {.capScale = 1.3, .capMark = Mark::Loop, .markEvery = 4}}},
 
     // The dots of Ё
     {"0801", DotsOfYo, {.dots = Dots::Waves}},
@@ -93,7 +93,7 @@ const Example kExamples[] = {
     {"1002", JoinedWords, {.text = kWords, .cursive = {.size = 24, .wordGap = 1.8}, .tail = {.length = 1}}},
     {"1003", JoinedWords, {.text = "мама\nлето", .cursive = {.size = 24}, .tail = {.length = 5}}},
     {"1004", JoinedWords, {.text = kWords, .cursive = {.size = 24, .wordGap = 1.8}, .tail = {.length = 0.9, .width = 6, .blunt = true}}},
-    {"1005", JoinedWords, {.text = kWords, .cursive = {.size = 24, .wordGap = 1.6}, .tail = {.length = 0.5, .width = 1, .light = true}}},
+    {"1005", JoinedWords, {.text = kWords, .cursive = {.size = 24, .wordGap = 1.6}, .tail = {.length = 0.8, .width = 1.3, .light = true}}},
 
     // Loops
     {"1101", JoinedWords, {.text = kLoops, .cursive = {.size = 20}}},
@@ -107,7 +107,7 @@ const Example kExamples[] = {
     {"1110", JoinedWords, {.text = kLoops, .cursive = {.size = 20, .lower = {.kind = LoopKind::Inward, .width = 0.7}}}},
     {"1111", JoinedWords, {.text = kLoops, .cursive = {.size = 20, .lower = {.kind = LoopKind::InLoop, .width = 0.75}}}},
     {"1112", JoinedWords, {.text = kLoops, .cursive = {.size = 20, .lower = {.kind = LoopKind::Reversed, .width = 0.6}}}},
-    {"1113", JoinedWords, {.text = "да дом\nдело", .cursive = {.size = 28, .lower = {.depth = 1.05, .width = 0.55}}}},
+    {"1113", JoinedWords, {.text = "да дом\nдело", .cursive = {.size = 28, .lower = {.kind = LoopKind::Eight}}}},
     {"1114", JoinedWords, {.text = kLoops, .cursive = {.size = 20, .lower = {.kind = LoopKind::Angular, .width = 0.6}}}},
     {"1115", JoinedWords, {.text = kLoops, .cursive = {.size = 20, .lower = {.kind = LoopKind::Knot}}}},
     {"1116", JoinedWords, {.text = kLoops, .cursive = {.size = 20, .lower = {.kind = LoopKind::Varied, .width = 0.6}}}},
@@ -136,7 +136,7 @@ const Example kExamples[] = {
     // Letter forms
     {"1401", TextLines, {.text = kCapitals, .hand = {.capScale = 1.4, .capMark = Mark::Curl, .markEvery = 6}}},
     {"1402", TextLines, {.text = "Милостивый государь! Спешу уведомить Вас, что письмо Ваше получено.", .hand = {.slant = 0.45, .capScale = 1.6, .capMark = Mark::Loop}, .ruled = true}},
-    {"1403", JoinedWords, {.text = "мама тоже\nлето тает", .cursive = {.size = 26, .slant = 0.1, .roundness = 0.8}}},
+    {"1403", JoinedWords, {.text = "мама шила\nлето тает", .cursive = {.size = 26, .slant = 0.1, .roundness = 0.8}}},
     {"1404", TextLines, {.hand = {.size = 22, .print = true}}},
     {"1405", TextLines, {.hand = {.weight = 3.2}}},
     {"1406", TextLines, {.text = "Здравствуйте", .hand = {.size = 40}}},
@@ -144,12 +144,12 @@ const Example kExamples[] = {
     {"1408", TextLines, {.text = "Здравствуйте", .hand = {.size = 64, .growth = 0.2}}},
     {"1409", TextLines, {.text = "Здравствуйте, мои дорогие", .hand = {.size = 32}, .wave = true}},
     {"1410", TextLines, {.hand = {.size = 24}, .sizeLast = 0.45}},
-    {"1411", JoinedWords, {.text = "все село\nсама у моста", .cursive = {.size = 24, .open = true}}},
+    {"1411", JoinedWords, {.text = "село\nсама у моста", .cursive = {.size = 24, .open = true}}},
     {"1412", JoinedWords, {.text = "вела вдова\nв село", .cursive = {.size = 24, .open = true}}},
     {"1413", SaddleD, {.hand = {.size = 34}}},
     {"1414", TextLines, {.hand = {.size = 34}}},
-    {"1415", TextLines, {.hand = {.size = 34, .widen = 0.55}}},
-    {"1416", TextLines, {.hand = {.size = 34, .widen = -0.55}}},
+    {"1415", TextLines, {.hand = {.size = 34, .widen = 0.6, .tracking = 3}}},
+    {"1416", TextLines, {.hand = {.size = 34, .widen = -0.6, .tracking = 3}}},
 
     // Capitals; the first picture shows large capitals over proportional ones
     {"1501", TextLines, {.text = kCapitals, .hand = {.capScale = 2.1}, .capScaleLast = 1.0}},
@@ -159,15 +159,15 @@ const Example kExamples[] = {
     {"1505", HighM, {.hand = {.size = 34}}},
     {"1506", TextLines, {.text = kCapitals, .hand = {.capScale = 1.3, .capMark = Mark::Loop}}},
     {"1507", TextLines, {.text = kCapitals, .hand = {.capScale = 1.3, .capMark = Mark::Curl}}},
-    {"1508", LetterYa, {.text = "Я пишу\nЯ жду\nЯ рад", .hand = {.size = 28}, .ya = {.various = true}}},
-    {"1509", LetterYa, {.hand = {.size = 30}, .ya = {.loopWidth = 1.6, .loopHeight = 1.25}}},
-    {"1510", LetterYa, {.hand = {.size = 30}}},
-    {"1511", LetterYa, {.hand = {.size = 30}, .ya = {.height = 0.5}}},
-    {"1512", LetterYa, {.hand = {.size = 26}, .ya = {.height = 1.9}}},
-    {"1513", LetterYa, {.hand = {.size = 30}, .ya = {.loopWidth = 0.35}}},
-    {"1514", LetterYa, {.hand = {.size = 30}, .ya = {.lean = 0.1}}},
-    {"1515", LetterYa, {.hand = {.size = 30}, .ya = {.lean = -0.4}}},
-    {"1516", LetterYa, {.hand = {.size = 30}, .ya = {.lean = 0, .printed = true}}},
+    {"1508", LetterYa, {.text = "Я пишу\nЯ жду\nЯ рад", .hand = {.size = 30}, .ya = {.various = true}}},
+    {"1509", LetterYa, {.hand = {.size = 36}, .ya = {.loopWidth = 1.9, .loopHeight = 1.45}}},
+    {"1510", LetterYa, {.hand = {.size = 36}}},
+    {"1511", LetterYa, {.hand = {.size = 36}, .ya = {.height = 0.5}}},
+    {"1512", LetterYa, {.hand = {.size = 30}, .ya = {.height = 1.9}}},
+    {"1513", LetterYa, {.hand = {.size = 36}, .ya = {.loopWidth = 0.35}}},
+    {"1514", LetterYa, {.hand = {.size = 36}, .ya = {.lean = 0.1}}},
+    {"1515", LetterYa, {.hand = {.size = 36}, .ya = {.lean = -0.4}}},
+    {"1516", LetterYa, {.hand = {.size = 36}, .ya = {.lean = 0, .printed = true}}},
 
     // The signature
     {"1601", Signature, {.sign = {.slant = -0.4}}},
@@ -190,7 +190,7 @@ const Example kExamples[] = {
     {"1619", Signature, {.sign = {.flourish = Flourish::FromLetter}}},
     {"1620", Signature, {.sign = {.flourish = Flourish::CrossOut}}},
     {"1621", Signature, {.sign = {.flourish = Flourish::Above}}},
-    {"1622", Signature, {.sign = {.angular = 0.9}}},
+    {"1622", Signature, {.sign = {.angular = 0.7}}},
 
     // Legibility
     {"1701", TextLines, {.hand = {.size = 24, .wobble = 0.4}}},

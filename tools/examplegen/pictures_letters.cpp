@@ -52,8 +52,9 @@ void JoinedWords(Canvas& c, const Params& p) {
     const double step = std::min(style.size * 3.4, (c.height() - 10) / lines.size());
     double baseline = step * 0.5 + style.size * 0.75;
     for (const QString& words : lines) {
-        const Line line =
-            WriteCursive(QPointF(18 + style.lead * style.size, baseline), words, style);
+        // Room on the left for a lead-in stroke or a loop swinging out far.
+        const double left = 18 + (style.lead + std::max(0.0, style.lower.width - 0.5)) * style.size;
+        const Line line = WriteCursive(QPointF(left, baseline), words, style);
         c.stroke(line.path, pen);
         for (const QPointF& end : line.wordEnds) writeTail(c, end, p.tail, style.size, pen);
         baseline += step;
@@ -113,10 +114,9 @@ void Sevens(Canvas& c, const Params& p) {
         Bar{.from = 0.25, .to = 0.62, .shape = BarShape::Curl},
         Bar{.from = 0.12, .to = 0.7, .shape = BarShape::Hooked},
         Bar{.from = 0.2, .to = 0.62, .tilt = 0.45},
-        Bar{.shape = BarShape::Above},
     };
     const int count = p.various ? int(various.size()) : 3;
-    const double h = p.various ? 84 : 100;
+    const double h = p.various ? 70 : 90;
     const double pitch = (c.width() - 20) / count;
     for (int i = 0; i < count; ++i) {
         const Bar& bar = p.various ? various[i] : p.bar;
@@ -177,7 +177,7 @@ void withCapital(Canvas& c, const QStringList& lines, QChar capital, const Capit
             if (i > 0) {
                 const double h = capHeight * height;
                 c.stroke(placed(form(n), QPointF(x, baseline - h), h, lean),
-                         std::max(1.6, hand.size / 16));
+                         std::max(1.6, hand.size / 13));
                 x += h * width;
             }
             c.write(QPointF(x, baseline), parts[i], hand);
@@ -210,14 +210,16 @@ void SaddleD(Canvas& c, const Params& p) {
     d.lineTo(1.0, 1.0);
     d.quadTo(1.08, 1.02, 1.1, 1.18);  // right foot
     d.moveTo(0.1, 1.0);
-    d.cubicTo(0.24, 0.78, 0.3, 0.4, 0.3, 0.08);
-    d.cubicTo(0.24, -0.08, 0.1, 0.0, 0.14, 0.1);  // the raised front of the saddle
-    d.moveTo(0.3, 0.08);
-    d.cubicTo(0.42, 0.36, 0.66, 0.36, 0.8, -0.02);  // the seat
-    d.cubicTo(0.76, 0.3, 0.8, 0.7, 0.86, 1.0);
+    d.cubicTo(0.24, 0.78, 0.28, 0.4, 0.24, -0.02);
+    d.cubicTo(0.2, -0.14, 0.06, -0.06, 0.12, 0.06);  // the raised front of the saddle
+    d.moveTo(0.24, -0.02);
+    d.cubicTo(0.34, 0.62, 0.7, 0.62, 0.84, -0.12);    // the deep seat
+    d.cubicTo(0.88, -0.2, 0.96, -0.14, 0.92, -0.04);  // and its raised back
+    d.moveTo(0.8, 0.26);
+    d.cubicTo(0.78, 0.5, 0.8, 0.76, 0.86, 1.0);
     withCapital(
         c, textOf(p, "Дорогой Денис!\nДо встречи").split(u'\n'), u'Д', [&](int) { return d; },
-        p.hand, 1.0, 1.15, 0.15);
+        p.hand, 1.25, 1.15, 0.15);
 }
 
 void HighM(Canvas& c, const Params& p) {

@@ -93,8 +93,9 @@ void writeBlock(Canvas& c, const QRectF& area, const QString& text, const Params
     const double slope = std::tan(qDegreesToRadians(p.rise));
     const int expected = wrap(c, text, p, area.width(), 3).size();
     const QList<QStringList> lines = wrap(c, text, p, area.width(), expected);
+    const double tallest = std::max({1.0, p.hand.capScale, p.hand.growth});
     double baseline =
-        area.top() + p.hand.size * p.hand.capScale * 0.95 + std::max(0.0, -slope * area.width());
+        area.top() + p.hand.size * tallest * 0.95 + std::max(0.0, -slope * area.width());
     for (int i = 0; i < lines.size(); ++i) {
         const LineHand lh = handOfLine(p, i, lines.size());
         if (baseline > area.bottom()) break;
@@ -148,9 +149,9 @@ void Page(Canvas& c, const Params& p) {
 
 void DotsOfYo(Canvas& c, const Params& p) {
     Hand hand = p.hand;
-    hand.size = 44;
+    hand.size = 42;
     const QString text = textOf(p, "Ёжик нёс\nёлку ещё");
-    double baseline = 58;
+    double baseline = 70;
     for (const QString& row : text.split(u'\n')) {
         QString plain = row;
         plain.replace(u'ё', u'е').replace(u'Ё', u'Е');
@@ -173,8 +174,8 @@ void DotsOfYo(Canvas& c, const Params& p) {
                     c.dot(r, 3.6);
                     break;
                 case Dots::High:
-                    c.dot(l - QPointF(0, 0.45 * hand.size), 2.2);
-                    c.dot(r - QPointF(0, 0.45 * hand.size), 2.2);
+                    c.dot(l - QPointF(0, 0.3 * hand.size), 2.2);
+                    c.dot(r - QPointF(0, 0.3 * hand.size), 2.2);
                     break;
                 case Dots::HeavyDown:
                     for (const QPointF& d : {l, r}) {
@@ -222,6 +223,6 @@ void DotsOfYo(Canvas& c, const Params& p) {
                     break;
             }
         }
-        baseline += hand.size * 1.45;
+        baseline += hand.size * 1.3;
     }
 }
