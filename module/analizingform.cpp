@@ -15,7 +15,9 @@ TAnalizingForm::TAnalizingForm() : QWidget(nullptr, Qt::Window | Qt::FramelessWi
     QFont font("MS Sans Serif");
     font.setPixelSize(11);
     setFont(font);
-    setBackgroundRole(QPalette::Button);
+    QPalette buttonFace = palette();
+    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
+    setPalette(buttonFace);
     setAutoFillBackground(true);
     createControls();
     FormCreate();

@@ -31,8 +31,11 @@
  * Progress window: while Analizing runs, the module shows a small progress window when
  * a window system is available. In a Qt Widgets host it uses the host's QApplication
  * (create it before the first Analizing); in any other host it starts its own on the
- * first Analizing, leaving the host's C locale as it was. Where no window system can be
- * reached (no display at all), the module works without the window.
+ * first Analizing, leaving the host's C locale as it was, and ends it when the library
+ * is unloaded. Until the window system has mapped the window, Analizing lets its pending
+ * events through (in a Qt host also posted events, but no input, timers or socket
+ * notifications). Where no window system can be reached, the module works without the
+ * window; it never ends the host process.
  *
  * Thread: one thread. Call every function from the thread that loaded the library, one
  * call at a time; the module takes no locks. */

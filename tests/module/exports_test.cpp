@@ -125,6 +125,13 @@ TEST(CallingOrder, ClearINFOKeepsTheLastParagraphsUntilTheNextAnalizing) {
     EXPECT_EQ(Veltan().Items(list).size() + 1, withRule1.size());
 }
 
+// Without entries the one rule whose condition is a negation still fires.
+TEST(CallingOrder, AnalizingWithoutEntriesGivesOneParagraph) {
+    const std::vector<std::string> items = Veltan().Analyse({u"Иван", u"Мужской", u"Лично"}, {});
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_TRUE(items[0].ends_with(". ")) << items[0];
+}
+
 TEST(CallingOrder, SamePairsInAnyOrderGiveTheSameParagraphs) {
     Pairs all = kRule1;
     all.insert(all.end(), {{u"А: Просторность", u"Узкая"},

@@ -102,6 +102,13 @@ TEST(VeltanHost, ReportsALineWithoutEqualsAndAnalysesTheRest) {
     EXPECT_TRUE(Contains(run.out, kRule4OtherFemale)) << run.out;
 }
 
+// In the third person the downward line gives an empty paragraph, printed as an empty line.
+TEST(VeltanHost, PrintsAnEmptyItemAsAnEmptyLine) {
+    const HostRun run = Host("", "--name Анна --type Другой", "Наклон строки=Вниз\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out.starts_with("\n")) << run.out;
+}
+
 TEST(VeltanHost, RefusesAnUnknownOption) {
     const HostRun run = Host("", "--colour red", kRule4Input);
     EXPECT_EQ(run.status, 2);

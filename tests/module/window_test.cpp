@@ -1,6 +1,7 @@
 // The module's progress window inside a Qt Widgets host.
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTest>
@@ -93,9 +94,16 @@ class WindowTest : public QObject {
     }
 
     void labelsOfTheStatusLine() {
-        const auto* label1 = form_->findChild<QLabel*>("Label1");
+        auto* label1 = form_->findChild<QLabel*>("Label1");
         QVERIFY(label1->font().bold());
         QCOMPARE(label1->palette().color(QPalette::WindowText), QColor(0, 84, 227));
+        // The caption is drawn in that colour, not in the text colour of the background.
+        const QImage drawn = label1->grab().toImage();
+        bool blue = false;
+        for (int y = 0; y < drawn.height() && !blue; ++y)
+            for (int x = 0; x < drawn.width() && !blue; ++x)
+                blue = drawn.pixelColor(x, y) == QColor(0, 84, 227);
+        QVERIFY(blue);
         const auto* label2 = form_->findChild<QLabel*>("Label2");
         QCOMPARE(label2->pos(), QPoint(105, 30));
         const auto* label3 = form_->findChild<QLabel*>("Label3");
