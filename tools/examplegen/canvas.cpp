@@ -183,21 +183,6 @@ std::vector<Glyph> Canvas::write(QPointF origin, const QString& text, const Hand
         const bool angular = !hand.angularCaps || letter.isUpper();
         QPainterPath path =
             breakCurves(letterPath(letter, hand, size), angular ? hand.angular * size * 0.3 : 0);
-        const QRectF own = path.boundingRect();
-        if (hand.widen != 0 && own.isValid()) {
-            // Letters wider at the top (or at the bottom): map the box onto a trapezoid.
-            const double grow = own.width() * std::abs(hand.widen) / 2;
-            const double top = hand.widen > 0 ? grow : 0;
-            const double bottom = hand.widen > 0 ? 0 : grow;
-            QTransform trapezoid;
-            QTransform::quadToQuad(
-                QPolygonF({own.topLeft(), own.topRight(), own.bottomRight(), own.bottomLeft()}),
-                QPolygonF({own.topLeft() - QPointF(top, 0), own.topRight() + QPointF(top, 0),
-                           own.bottomRight() + QPointF(bottom, 0),
-                           own.bottomLeft() - QPointF(bottom, 0)}),
-                trapezoid);
-            path = trapezoid.map(path);
-        }
         const double lean = hand.slant + hand.slantMix * jitter() + 0.04 * hand.wobble * jitter();
         const double width = QFontMetricsF(faceFont(face, size)).horizontalAdvance(letter);
         const QPointF place =

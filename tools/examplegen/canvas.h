@@ -25,7 +25,6 @@ struct Hand {
     double weight = 0.6;        // pen pressure: extra stroke width in pixels
     double capScale = 1;        // capitals relative to the lowercase letters
     double growth = 1;          // size of the last letter of a word relative to the first
-    double widen = 0;           // + letters wider at the top, - wider at the bottom
     double sizeMix = 0;         // letters change size at random by up to this fraction
     double angular = 0;         // 0 round strokes; towards 1 the curves break into corners
     bool angularCaps = false;   // only the capitals turn angular

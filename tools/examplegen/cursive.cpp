@@ -68,16 +68,16 @@ const std::array kAlphabet = {
         {{0.0, 0.2}},
         {{0.2, 0.15}, {0.35, 0.0}, {0.6, 0.15}, {0.6, 0.5}, {0.35, 0.6}, {0.55, 0.68},
          {0.85, 0.6}}},
-    // Open forms: the eye of е broken, с opened wide, the bowl of в not closed.
+    // Open forms: the eye of е not closed, с opened wide, the bowl of в not closed.
     LetterForm{true, u'е', 0.78, Attach::None, 0,
-        {{0.0, 0.3}, {0.22, 0.5, false, true}, {0.6, 0.8}, {0.45, 1.0}, {0.15, 0.85},
-         {0.05, 0.4}, {0.3, 0.0}, {0.78, 0.2}}, {}},
+        {{0.05, 0.28}, {0.44, 0.55}, {0.48, 0.86}, {0.3, 1.0}, {0.14, 0.86, false, true},
+         {0.07, 0.58}, {0.1, 0.2}, {0.35, 0.0}, {0.78, 0.2}}, {}},
     LetterForm{true, u'с', 0.75, Attach::None, 0,
         {{0.75, 0.62}, {0.62, 0.95}, {0.3, 1.0}, {0.08, 0.7}, {0.1, 0.2}, {0.35, 0.0},
          {0.75, 0.15}}, {}},
-    LetterForm{true, u'в', 0.9, Attach::Upper, 0.25,
+    LetterForm{true, u'в', 0.85, Attach::Upper, 0.25,
         {{0.0, 0.2}},
-        {{0.2, 0.15}, {0.35, 0.0}, {0.62, 0.15}, {0.72, 0.5}, {0.9, 0.72}}},
+        {{0.2, 0.15}, {0.38, 0.0}, {0.66, 0.2}, {0.62, 0.55}, {0.44, 0.64, false, true}}},
 };
 // clang-format on
 
@@ -215,7 +215,9 @@ Line WriteCursive(QPointF origin, const QString& words, const Cursive& style) {
                     Knot k = part[n];
                     if (angular && n % 2 == 1 && !k.corner && !k.lift && n + 1 < part.size())
                         continue;
-                    k.x += x;
+                    // Wider at the top or at the foot: the letter spreads about its middle.
+                    k.x = x + form->width / 2 +
+                          (k.x - form->width / 2) * (1 + style.widen * (k.y - 0.5));
                     k.angular = angular;
                     chain.push_back(k);
                 }

@@ -47,6 +47,7 @@ struct Cursive {
     double lead = 0;         // a lead-in stroke of this length (x-heights) before each word
     double wordGap = 0.9;    // space between words (x-heights)
     bool open = false;       // е, с, у and в left open
+    double widen = 0;        // + letters wider at the top, - wider at the foot
 };
 
 // A line of joined handwriting.

@@ -16,9 +16,9 @@ constexpr QSize kPage{300, 420};
 // clang-format off
 const Example kExamples[] = {
     // Slant of the letters
-    {"0101", TextLines, {.hand = {.slant = -0.3}}},
-    {"0102", TextLines, {.hand = {.slant = -0.75}}},
-    {"0103", TextLines, {.hand = {.slant = 0.3}}},
+    {"0101", TextLines, {.hand = {.slant = -0.38}}},
+    {"0102", TextLines, {.hand = {.slant = -0.85}}},
+    {"0103", TextLines, {.hand = {.slant = 0.35}}},
     {"0104", TextLines, {.hand = {.slant = 0.8}}},
     {"0105", TextLines, {.hand = {.slant = 0}}},
     {"0106", TextLines, {.hand = {.slant = 0, .slantMix = 0.55}}},
@@ -114,7 +114,7 @@ const Example kExamples[] = {
 
     // The figure 7 and its stroke
     {"1201", Sevens, {}},
-    {"1202", Sevens, {.bar = {.from = -0.12, .to = 0.9}}},
+    {"1202", Sevens, {.bar = {.from = -0.06, .to = 0.82}}},
     {"1203", Sevens, {.bar = {.from = 0.33, .to = 0.5}}},
     {"1204", Sevens, {.bar = {.from = 0.08, .to = 0.42}}},
     {"1205", Sevens, {.bar = {.from = 0.12, .to = 0.66}}},
@@ -147,13 +147,13 @@ const Example kExamples[] = {
     {"1411", JoinedWords, {.text = "село\nсама у моста", .cursive = {.size = 24, .open = true}}},
     {"1412", JoinedWords, {.text = "вела вдова\nв село", .cursive = {.size = 24, .open = true}}},
     {"1413", SaddleD, {.hand = {.size = 34}}},
-    {"1414", TextLines, {.hand = {.size = 34}}},
-    {"1415", TextLines, {.hand = {.size = 34, .widen = 0.6, .tracking = 3}}},
-    {"1416", TextLines, {.hand = {.size = 34, .widen = -0.6, .tracking = 3}}},
+    {"1414", JoinedWords, {.text = kWords, .cursive = {.size = 26}}},
+    {"1415", JoinedWords, {.text = kWords, .cursive = {.size = 26, .widen = 1.2}}},
+    {"1416", JoinedWords, {.text = kWords, .cursive = {.size = 26, .widen = -1.2}}},
 
     // Capitals; the first picture shows large capitals over proportional ones
     {"1501", TextLines, {.text = kCapitals, .hand = {.capScale = 2.1}, .capScaleLast = 1.0}},
-    {"1502", TextLines, {.text = kCapitals, .hand = {.capScale = 0.72}}},
+    {"1502", TextLines, {.text = kCapitals, .hand = {.capScale = 0.85}}},
     {"1503", TextLines, {.text = "анна петровна иванова едет в москву, а ольга сергеевна — в тверь."}},
     {"1504", TextLines, {.text = kCapitals, .hand = {.slant = 0.35, .capScale = 1.45, .capMark = Mark::Curl}}},
     {"1505", HighM, {.hand = {.size = 34}}},
@@ -170,7 +170,7 @@ const Example kExamples[] = {
     {"1516", LetterYa, {.hand = {.size = 36}, .ya = {.lean = 0, .printed = true}}},
 
     // The signature
-    {"1601", Signature, {.sign = {.slant = -0.4}}},
+    {"1601", Signature, {.sign = {.slant = -0.6}}},
     {"1602", Signature, {.sign = {.slant = 0}}},
     {"1603", Signature, {.sign = {.slant = 0.55}}},
     {"1604", Signature, {.sign = {.size = 62}}},

@@ -138,13 +138,13 @@ void NiceFaces(Canvas& c, const Params&) {
 
     const QPointF him(210, 70);
     c.stroke(ellipse(him, 29, 34), kPen);
-    QPainterPath hair(him + QPointF(-29, -6));
-    for (int i = 0; i < 7; ++i) {
-        const double x = -29 + 58.0 * (i + 0.5) / 7;
-        hair.lineTo(him + QPointF(x, -44 + (i % 2) * 8));
-    }
-    hair.lineTo(him + QPointF(29, -6));
-    c.stroke(hair, kPen);
+    // Hair combed over, with a wavy fringe.
+    c.stroke(SmoothCurve({him + QPointF(-29, -2), him + QPointF(-31, -30), him + QPointF(-10, -45),
+                          him + QPointF(16, -43), him + QPointF(31, -24), him + QPointF(29, -4)}),
+             kPen);
+    c.stroke(SmoothCurve({him + QPointF(-27, -16), him + QPointF(-12, -24), him + QPointF(0, -15),
+                          him + QPointF(14, -26), him + QPointF(28, -16)}),
+             1.8);
     for (double side : {-1.0, 1.0}) {
         c.dot(him + QPointF(side * 11, -2), 2.6);
         c.stroke(arc(him + QPointF(side * 11, -10), 7, 3, 30, 120), 1.6);  // brows
@@ -251,17 +251,19 @@ void Bird(Canvas& c, const Params&) {
                               {36, 56.0 + 16 * i},
                               {20, 66.0 + 18 * i}}),
                  1.6);
-    // Legs with large hooked claws.
-    for (double x : {140.0, 160.0}) {
-        c.stroke(polyline({{x, 98}, {x - 4, 122}}), kPen);
-        for (double dx : {-16.0, 0.0, 14.0}) {
-            QPainterPath claw(QPointF(x - 4, 122));
-            claw.quadTo(x - 4 + dx, 124, x - 4 + dx * 1.3, 140);
-            claw.quadTo(x - 4 + dx * 1.3 + 4, 144, x - 4 + dx * 1.3 + 5, 138);
-            c.stroke(claw, 2);
+    // Short legs with huge hooked claws.
+    for (double x : {140.0, 166.0}) {
+        const QPointF foot(x - 3, 112);
+        c.stroke(polyline({{x, 98}, foot}), kPen);
+        for (double dx : {-1.0, 0.0, 1.0}) {
+            const QPointF tip = foot + QPointF(dx * 22, 30);
+            QPainterPath claw(foot);
+            claw.quadTo(foot + QPointF(dx * 24, 6), tip);
+            claw.quadTo(tip + QPointF(3, 7), tip + QPointF(8, 1));  // the hook
+            c.stroke(claw, 2.4);
         }
     }
-    c.stroke(polyline({{100, 146}, {200, 146}}), 1.6);  // the branch
+    c.stroke(polyline({{96, 144}, {210, 146}}), 1.6);  // the branch
 }
 
 void Stars(Canvas& c, const Params&) {

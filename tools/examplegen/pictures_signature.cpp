@@ -60,13 +60,13 @@ void Signature(Canvas& c, const Params& p) {
             break;
         case Flourish::CrossOut: {
             // A looping line drawn through the middle of the name.
-            const double mid = baseline - 0.3 * s.size;
+            const double mid = baseline - 0.15 * s.size;
             line.moveTo(box.left() - 10, mid + 6);
             const int loops = 5;
             const double step = (box.width() + 20) / loops;
             for (int i = 0; i < loops; ++i) {
                 const double x = box.left() - 10 + step * i;
-                line.cubicTo(x + step * 1.1, mid - 22, x - step * 0.1, mid - 22, x + step, mid + 8);
+                line.cubicTo(x + step * 1.1, mid - 24, x - step * 0.1, mid - 24, x + step, mid + 4);
             }
             break;
         }
