@@ -154,19 +154,19 @@ double Canvas::measure(const QString& text, const Hand& hand, double wordGap) co
     return length;
 }
 
-std::vector<Glyph> Canvas::write(QPointF origin, const QString& text, const Hand& hand,
-                                 double angle, double wordGap) {
+std::vector<QRectF> Canvas::write(QPointF origin, const QString& text, const Hand& hand,
+                                  double angle) {
     const Face& face = hand.print ? printFace() : scriptFace();
     const double radians = qDegreesToRadians(angle);
     const QPointF along(std::cos(radians), std::sin(radians));
-    std::vector<Glyph> glyphs;
+    std::vector<QRectF> glyphs;
     double advance = 0;
     int inWord = 0;
     int wordLength = 0;
     for (int i = 0; i < text.size(); ++i) {
         const QChar letter = text[i];
         if (letter.isSpace()) {
-            advance += QFontMetricsF(faceFont(face, hand.size)).horizontalAdvance(letter) * wordGap;
+            advance += QFontMetricsF(faceFont(face, hand.size)).horizontalAdvance(letter);
             inWord = 0;
             continue;
         }
@@ -194,7 +194,7 @@ std::vector<Glyph> Canvas::write(QPointF origin, const QString& text, const Hand
         path = placing.map(path);
         fill(path);
         if (hand.weight > 0) stroke(path, hand.weight);
-        glyphs.push_back({letter, path.boundingRect()});
+        glyphs.push_back(path.boundingRect());
         if (letter.isUpper())
             ornament(path.boundingRect(), hand.capMark, size);
         else if (hand.markEvery > 0 && glyphs.size() % hand.markEvery == 0)

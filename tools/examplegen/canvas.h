@@ -34,18 +34,11 @@ struct Hand {
     int markEvery = 0;          // every n-th small letter gets a curl too; 0: none
 };
 
-// One letter as it was put on the paper.
-struct Glyph {
-    QChar letter;
-    QRectF box;  // bounding box on the page
-};
-
 class Canvas {
   public:
     explicit Canvas(QSize size);
 
     QPainter& painter() { return painter_; }
-    QSize size() const { return image_.size(); }
     double width() const { return image_.width(); }
     double height() const { return image_.height(); }
     QImage finish();
@@ -64,9 +57,9 @@ class Canvas {
     void rule(double top, double step);
 
     // Writes text starting on a baseline at origin; the baseline turns by angle degrees
-    // (negative: rising). Spaces are wordGap times the normal space. Returns the letters.
-    std::vector<Glyph> write(QPointF origin, const QString& text, const Hand& hand,
-                             double angle = 0, double wordGap = 1);
+    // (negative: rising). Returns the bounding box of each letter on the page, spaces left out.
+    std::vector<QRectF> write(QPointF origin, const QString& text, const Hand& hand,
+                              double angle = 0);
     // The length of text written with this hand on a straight baseline.
     double measure(const QString& text, const Hand& hand, double wordGap = 1) const;
 

@@ -151,8 +151,6 @@ Chain lowerLoop(double s, const Loop& loop, LoopKind kind) {
 Chain upperLoop(double s, const Loop& loop) {
     const double h = loop.height;
     const double w = loop.width * 0.3;
-    if (loop.kind == LoopKind::Angular)
-        return {{s + w, h * 0.5}, {s, h, true}, {s - w, h * 0.6, true}, {s - 0.04, 0.4}};
     return {{s + w, h * 0.55}, {s + w, h * 0.9},       {s, h},
             {s - w, h * 0.86}, {s - w * 0.5, h * 0.5}, {s - 0.04, 0.4}};
 }
@@ -200,8 +198,6 @@ Line WriteCursive(QPointF origin, const QString& words, const Cursive& style) {
         if (style.hookStart)
             chain.insert(chain.end(),
                          {{x + 0.02, 0.42}, {x - 0.12, 0.5}, {x - 0.1, 0.3}, {x, 0.12}});
-        line.wordStarts.push_back(
-            origin + QPointF((x + style.slant * 0.25) * style.size, -0.25 * style.size));
         for (int i = 0; i < word.size(); ++i) {
             const QChar letter =
                 style.sameStrokes && QStringLiteral("таи").contains(word[i]) ? u'ш' : word[i];
@@ -261,6 +257,5 @@ Line WriteCursive(QPointF origin, const QString& words, const Cursive& style) {
         x += style.wordGap;
         ++wordIndex;
     }
-    line.end = origin.x() + x * style.size;
     return line;
 }

@@ -52,10 +52,8 @@ struct Cursive {
 
 // A line of joined handwriting.
 struct Line {
-    QPainterPath path;                // to be stroked with the ink pen
-    std::vector<QPointF> wordEnds;    // where the pen left each word
-    std::vector<QPointF> wordStarts;  // where the pen began each word
-    double end = 0;                   // x of the right end of the line
+    QPainterPath path;              // to be stroked with the ink pen
+    std::vector<QPointF> wordEnds;  // where the pen left each word
 };
 
 // A smooth curve through points (the pen passing each in turn).

@@ -94,6 +94,9 @@ struct Example {
     QSize size{300, 150};
 };
 
+// What a row asks to be written, or the drawing's own text.
+QString TextOf(const Params& p, const char* fallback);
+
 // The table: one row per example code.
 std::span<const Example> Examples();
 

@@ -11,10 +11,6 @@
 
 namespace {
 
-QString textOf(const Params& p, const char* fallback) {
-    return QString::fromUtf8(p.text != nullptr ? p.text : fallback);
-}
-
 // A path given in units of height, y down from the top, mapped onto the page: top-left
 // corner at origin, height h, leaning by lean.
 QPainterPath placed(const QPainterPath& unit, QPointF origin, double h, double lean) {
@@ -48,7 +44,7 @@ void writeTail(Canvas& c, QPointF end, const Tail& tail, double size, double pen
 void JoinedWords(Canvas& c, const Params& p) {
     const Cursive& style = p.cursive;
     const double pen = std::max(1.6, style.size / 11);
-    const QStringList lines = textOf(p, "мама вела\nлето тает").split(u'\n');
+    const QStringList lines = TextOf(p, "мама вела\nлето тает").split(u'\n');
     const double step = std::min(style.size * 3.4, (c.height() - 10) / lines.size());
     double baseline = step * 0.5 + style.size * 0.75;
     for (const QString& words : lines) {
@@ -196,7 +192,7 @@ void LetterYa(Canvas& c, const Params& p) {
         YaForm{.lean = -0.3},
         YaForm{.lean = 0, .printed = true},
     };
-    const QStringList lines = textOf(p, "Я пишу тебе\nЯ жду ответа").split(u'\n');
+    const QStringList lines = TextOf(p, "Я пишу тебе\nЯ жду ответа").split(u'\n');
     withCapital(
         c, lines, u'Я',
         [&](int line) { return yaPath(p.ya.various ? various[line % various.size()] : p.ya); },
@@ -218,7 +214,7 @@ void SaddleD(Canvas& c, const Params& p) {
     d.moveTo(0.8, 0.26);
     d.cubicTo(0.78, 0.5, 0.8, 0.76, 0.86, 1.0);
     withCapital(
-        c, textOf(p, "Дорогой Денис!\nДо встречи").split(u'\n'), u'Д', [&](int) { return d; },
+        c, TextOf(p, "Дорогой Денис!\nДо встречи").split(u'\n'), u'Д', [&](int) { return d; },
         p.hand, 1.25, 1.15, 0.15);
 }
 
@@ -231,6 +227,6 @@ void HighM(Canvas& c, const Params& p) {
     m.cubicTo(0.74, 0.3, 0.76, 0.8, 0.78, 0.98);
     m.quadTo(0.84, 1.04, 0.92, 0.9);
     withCapital(
-        c, textOf(p, "Маша и Миша\nМосква").split(u'\n'), u'М', [&](int) { return m; }, p.hand, 1.0,
+        c, TextOf(p, "Маша и Миша\nМосква").split(u'\n'), u'М', [&](int) { return m; }, p.hand, 1.0,
         1.0, 0.15);
 }

@@ -13,12 +13,12 @@ void Signature(Canvas& c, const Params& p) {
         hand.capMark = Mark::Curl;
         hand.markEvery = 4;
     }
-    const QString name = QString::fromUtf8(p.text != nullptr ? p.text : "Петров");
+    const QString name = TextOf(p, "Петров");
     const double width = c.measure(name, hand);
     const QPointF origin((c.width() - width) / 2, c.height() / 2 + s.size * 0.3);
-    const std::vector<Glyph> glyphs = c.write(origin, name, hand);
+    const std::vector<QRectF> glyphs = c.write(origin, name, hand);
     QRectF box;
-    for (const Glyph& g : glyphs) box |= g.box;
+    for (const QRectF& glyph : glyphs) box |= glyph;
     const double baseline = origin.y();
     const double pen = s.lineWeight;
 
@@ -53,7 +53,7 @@ void Signature(Canvas& c, const Params& p) {
             break;
         case Flourish::FromLetter:
             // The pen leaves the last letter and runs back under the whole signature.
-            line.moveTo(glyphs.back().box.right() - 3, baseline - 3);
+            line.moveTo(glyphs.back().right() - 3, baseline - 3);
             line.cubicTo(box.right() + 22, baseline + 2, box.right() + 18, box.bottom() + 12,
                          box.right() - 10, box.bottom() + 10);
             line.lineTo(box.left() - 8, box.bottom() + 8);

@@ -14,10 +14,6 @@ const char* const kLetter =
     "Дорогая мама! У нас всё хорошо, погода тёплая, и мы каждый день гуляем у реки. "
     "Вчера ходили в лес за грибами и вернулись только к вечеру.";
 
-QString textOf(const Params& p, const char* fallback) {
-    return QString::fromUtf8(p.text != nullptr ? p.text : fallback);
-}
-
 double lerp(double first, double last, double t) { return first + (last - first) * t; }
 
 // The hand of line number `line` of `count`: size, spaces and capitals move from the first
@@ -109,9 +105,13 @@ void writeBlock(Canvas& c, const QRectF& area, const QString& text, const Params
 
 }  // namespace
 
+QString TextOf(const Params& p, const char* fallback) {
+    return QString::fromUtf8(p.text != nullptr ? p.text : fallback);
+}
+
 void TextLines(Canvas& c, const Params& p) {
     if (p.ruled) c.rule(c.height() * 0.3, c.height() * 0.3);
-    writeBlock(c, QRectF(12, 8, c.width() - 24, c.height() - 14), textOf(p, kLetter), p);
+    writeBlock(c, QRectF(12, 8, c.width() - 24, c.height() - 14), TextOf(p, kLetter), p);
 }
 
 void Page(Canvas& c, const Params& p) {
@@ -150,16 +150,16 @@ void Page(Canvas& c, const Params& p) {
 void DotsOfYo(Canvas& c, const Params& p) {
     Hand hand = p.hand;
     hand.size = 42;
-    const QString text = textOf(p, "Ёжик нёс\nёлку ещё");
+    const QString text = TextOf(p, "Ёжик нёс\nёлку ещё");
     double baseline = 70;
     for (const QString& row : text.split(u'\n')) {
         QString plain = row;
         plain.replace(u'ё', u'е').replace(u'Ё', u'Е');
-        const std::vector<Glyph> glyphs = c.write(QPointF(22, baseline), plain, hand);
+        const std::vector<QRectF> glyphs = c.write(QPointF(22, baseline), plain, hand);
         const QString letters = QString(row).remove(u' ');
         for (std::size_t i = 0; i < glyphs.size(); ++i) {
             if (letters[int(i)] != u'ё' && letters[int(i)] != u'Ё') continue;
-            const QRectF box = glyphs[i].box;
+            const QRectF box = glyphs[i];
             const double w = box.width();
             const QPointF top(box.center().x() + 0.12 * w, box.top() - 0.22 * hand.size);
             const QPointF l = top - QPointF(0.22 * w, 0);
