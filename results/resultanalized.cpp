@@ -77,6 +77,13 @@ QString LongTimeFormat(const QLocale& locale) {
     return out.trimmed();
 }
 
+// The user's locale; a system that has none (the C locale) gets the Russian
+// formats the program speaks.
+QLocale UserLocale() {
+    const QLocale system = QLocale::system();
+    return system.language() == QLocale::C ? QLocale(QLocale::Russian, QLocale::Russia) : system;
+}
+
 QString OverwriteQuestion(const QFileInfo& file) {
     QString directory = QDir::toNativeSeparators(file.absolutePath());
     if (!directory.endsWith(QDir::separator())) directory += QDir::separator();
@@ -158,7 +165,7 @@ void TResultAnalized::SeSkinButton2Click() { SaveResultDocument(); }
 void TResultAnalized::SeSkinButton3Click() { PrintResultDocument(); }
 
 void TResultAnalized::BuildResultDocument() {
-    const QLocale locale = QLocale::system();
+    const QLocale locale = UserLocale();
     const QDateTime now = QDateTime::currentDateTime();
     const QString date = locale.toString(now.date(), QLocale::ShortFormat);
     const QString time = locale.toString(now.time(), LongTimeFormat(locale));

@@ -101,12 +101,25 @@ bool PrintTextDocument(const QTextDocument& text, QPrinter& printer) {
     printer.setDocName(QString());
     printer.setFullPage(false);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    // A copy laid out for the printer's page: a document without a page size
-    // of its own would be printed with margins and page numbers added.
+    // A copy laid out on the printer's page in the printer's resolution: a
+    // document without a page size of its own would be printed with margins
+    // and page numbers added.
     std::unique_ptr<QTextDocument> copy(text.clone());
     copy->documentLayout()->setPaintDevice(&printer);
     copy->setDocumentMargin(0);
     copy->setPageSize(QSizeF(printer.width(), printer.height()));
+    // The layout takes paragraph margins as device pixels; the view's are
+    // pixels of a 96 dpi screen.
+    const qreal scale = printer.logicalDpiX() / 96.0;
+    for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        format.setLeftMargin(format.leftMargin() * scale);
+        format.setRightMargin(format.rightMargin() * scale);
+        format.setTopMargin(format.topMargin() * scale);
+        format.setBottomMargin(format.bottomMargin() * scale);
+        format.setTextIndent(format.textIndent() * scale);
+        QTextCursor(block).setBlockFormat(format);
+    }
     copy->print(&printer);
     return printer.printerState() != QPrinter::Error;
 }

@@ -446,6 +446,16 @@ class TResultAnalizedTest : public QObject {
         QVERIFY(text.contains(QStringLiteral("Фамилия: Иванов")));
         QVERIFY(text.contains(QStringLiteral("Конец отчёта.")));
         QVERIFY(text.contains(QString::fromUtf8(kProductLine)));
+
+        // The left indent of 30 points reaches the paper.
+        process.start(pdftotext, {QStringLiteral("-bbox"), QStringLiteral("-l"),
+                                  QStringLiteral("1"), f.platform.PdfPath, QStringLiteral("-")});
+        QVERIFY(process.waitForFinished());
+        const QRegularExpressionMatch word =
+            QRegularExpression(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>Фамилия:</word>"))
+                .match(QString::fromUtf8(process.readAllStandardOutput()));
+        QVERIFY(word.hasMatch());
+        QVERIFY2(std::abs(word.captured(1).toDouble() - 30) < 1, qPrintable(word.captured(1)));
     }
 
     void closeButtonHandsTheMainWindowBack() {
