@@ -271,20 +271,18 @@ class TResultAnalizedTest : public QObject {
         QTest::addColumn<int>("filter");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::newRow("WordPlainName") << 1 << "итог"
-                                       << "итог.doc";
-        QTest::newRow("WordUpperCaseExtension") << 1 << "итог.DOC"
-                                                << "итог.DOC.doc";
-        QTest::newRow("RtfKeepsItsExtension") << 2 << "итог.rtf"
-                                              << "итог.rtf";
-        QTest::newRow("RtfAfterTxt") << 2 << "итог.txt"
-                                     << "итог.txt.rtf";
-        QTest::newRow("TxtPlainName") << 3 << "итог"
-                                      << "итог.txt";
-        QTest::newRow("TxtAfterTwoDots") << 3 << "a.b.rtf"
-                                         << "a.b.rtf.txt";
-        QTest::newRow("DotInDirectoryOnly") << 2 << "папка.x/итог"
-                                            << "папка.x/итог.rtf";
+        const std::tuple<const char*, int, const char*, const char*> rows[] = {
+            {"WordPlainName", 1, "итог", "итог.doc"},
+            {"WordUpperCaseExtension", 1, "итог.DOC", "итог.DOC.doc"},
+            {"RtfKeepsItsExtension", 2, "итог.rtf", "итог.rtf"},
+            {"RtfAfterTxt", 2, "итог.txt", "итог.txt.rtf"},
+            {"TxtPlainName", 3, "итог", "итог.txt"},
+            {"TxtAfterTwoDots", 3, "a.b.rtf", "a.b.rtf.txt"},
+            {"DotInDirectoryOnly", 2, "папка.x/итог", "папка.x/итог.rtf"},
+        };
+        for (auto [name, filter, typed, written] : rows) {
+            QTest::newRow(name) << filter << QString::fromUtf8(typed) << QString::fromUtf8(written);
+        }
     }
     void saveCompletesTheName() {
         QFETCH(int, filter);

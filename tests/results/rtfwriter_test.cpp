@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "cp1251.h"
 #include "unrtf.h"
 
 namespace {
@@ -137,13 +138,17 @@ TEST(WriteRtf, UnrtfReadsTheSameDocument) {
     std::filesystem::remove(path);
     ASSERT_TRUE(back);
 
-    std::vector<std::string> expected;
+    std::vector<std::u32string> expected;
     for (const TParagraph& paragraph : document.Paragraphs) {
-        expected.push_back(unrtf_detail::Collapsed(ParagraphText(paragraph)));
+        expected.push_back(unrtf_detail::Collapsed(cp1251::DecodeUtf8(ParagraphText(paragraph))));
     }
     EXPECT_EQ(back->Paragraphs, expected);
-    EXPECT_EQ(back->Bold, (std::vector<std::string>{kProductLine, kDateTimeLabel, kSurnameLabel,
-                                                    kFirstNameLabel, kPatronymicLabel}));
+    std::vector<std::u32string> bold;
+    for (const char* label :
+         {kProductLine, kDateTimeLabel, kSurnameLabel, kFirstNameLabel, kPatronymicLabel}) {
+        bold.push_back(cp1251::DecodeUtf8(label));
+    }
+    EXPECT_EQ(back->Bold, bold);
 }
 
 }  // namespace
