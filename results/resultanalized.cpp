@@ -39,9 +39,10 @@ const QString kNoPrinterMessage = QStringLiteral(
 const QString kPrintFailedMessage =
     QStringLiteral("Не удалось напечатать результат анализирования: принтер сообщил об ошибке.");
 
-// The fonts the document names are those of the system it was made for; on
-// a system without them the view shows metric-compatible ones instead, while
-// the document and its files keep the original names.
+// The fonts the document names are those of the system it was made for. Where
+// they are missing the view shows Liberation Sans, metric-compatible with
+// Arial and close to MS Sans Serif; the document and its files keep the
+// original names.
 void SubstituteDocumentFonts() {
     QFont::insertSubstitution(QString::fromUtf8(kProductFontName),
                               QStringLiteral("Liberation Sans"));
