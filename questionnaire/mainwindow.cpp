@@ -18,6 +18,7 @@
 #include "messages.h"
 #include "options.h"
 #include "program.h"
+#include "resultanalized.h"
 #include "sovmest.h"
 #include "viewexample.h"
 
@@ -100,6 +101,25 @@ class TRowHeight : public QStyledItemDelegate {
     }
 };
 
+// The program's result window, looked up when a command needs it: it is
+// created after the main window.
+class TProgramResults : public TResultCommands {
+  public:
+    explicit TProgramResults(TProgram& program) : program_(program) {}
+    void BuildResultDocument() override {
+        if (program_.ResultAnalized != nullptr) program_.ResultAnalized->BuildResultDocument();
+    }
+    void ShowResultWindow() override {
+        if (program_.ResultAnalized != nullptr) program_.ResultAnalized->Open();
+    }
+    void PrintResultDocument() override {
+        if (program_.ResultAnalized != nullptr) program_.ResultAnalized->PrintResultDocument();
+    }
+
+  private:
+    TProgram& program_;
+};
+
 }  // namespace
 
 TMainForm::TMainForm(TProgram& program, std::unique_ptr<TResultCommands> results)
@@ -107,7 +127,7 @@ TMainForm::TMainForm(TProgram& program, std::unique_ptr<TResultCommands> results
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
       program_(program),
-      results_(std::move(results)) {
+      results_(results ? std::move(results) : std::make_unique<TProgramResults>(program)) {
     createWindow();
     createMenus();
     connectCommands();
@@ -492,7 +512,7 @@ void TMainForm::RunAnalysisFirstIf(bool analyseFirst) {
 void TMainForm::SeSkinButton5Click() {
     if (program_.Sheet.AllSectionsTouched()) {
         RunAnalysis();
-        if (CurrentSettings().ShowAfterAnalysis && results_) {
+        if (CurrentSettings().ShowAfterAnalysis) {
             results_->BuildResultDocument();
             results_->ShowResultWindow();
         }
@@ -505,14 +525,13 @@ void TMainForm::SeSkinButton5Click() {
 
 void TMainForm::SeSkinButton6Click() {
     RunAnalysisFirstIf(CurrentSettings().AnalyseBeforeShow);
-    if (results_) results_->BuildResultDocument();
+    results_->BuildResultDocument();
     SetIndicator(3, TIndicatorColour::Green);
-    if (results_) results_->ShowResultWindow();
+    results_->ShowResultWindow();
 }
 
 void TMainForm::SeSkinButton7Click() {
     RunAnalysisFirstIf(CurrentSettings().AnalyseBeforePrint);
-    if (!results_) return;
     results_->BuildResultDocument();
     results_->PrintResultDocument();
 }

@@ -46,8 +46,8 @@ class TMainForm : public QMainWindow,
     Q_OBJECT
   public:
     // The other windows are reached through `program`; a window that is not
-    // there is simply not opened. Without `results` the commands that need
-    // the result window leave it out.
+    // there is simply not opened. `results` stands in for the program's
+    // result window.
     explicit TMainForm(TProgram& program, std::unique_ptr<TResultCommands> results = nullptr);
     ~TMainForm() override;
 

@@ -12,6 +12,7 @@
 #include "analiz.h"
 #include "mainwindow.h"
 #include "program.h"
+#include "resultanalized.h"
 #include "viewexample.h"
 
 class TSettingsStub : public TSettingsSource {
@@ -45,18 +46,27 @@ inline const QColor kPink(255, 128, 205);
 
 class TMainFormFixture {
   public:
-    TMainFormFixture() {
+    // With `ownResultWindow` the program's real result window takes the
+    // stand-in's place.
+    explicit TMainFormFixture(bool ownResultWindow = false) {
         program.ProgramDir = Dir.path().toStdString() + "/";
         program.Settings = &Settings;
         analiz_ = std::make_unique<TAnaliz>();
         program.Analiz = analiz_.get();
         Viewer = std::make_unique<TViewExample>(program, [] { return QSize(1024, 768); });
         program.ViewExample = Viewer.get();
-        auto results = std::make_unique<TResultStub>(program);
-        Results = results.get();
+        std::unique_ptr<TResultStub> results;
+        if (!ownResultWindow) {
+            results = std::make_unique<TResultStub>(program);
+            Results = results.get();
+        }
         Form = std::make_unique<TMainForm>(program, std::move(results));
         program.MainForm = Form.get();
         program.MainWindow = Form.get();
+        if (ownResultWindow) {
+            resultWindow_ = std::make_unique<TResultAnalized>(program);
+            program.ResultAnalized = resultWindow_.get();
+        }
         Form->show();
     }
 
@@ -111,5 +121,6 @@ class TMainFormFixture {
     std::unique_ptr<TMainForm> Form;
 
   private:
+    std::unique_ptr<TResultAnalized> resultWindow_;
     std::unique_ptr<TAnaliz> analiz_;
 };

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTextEdit>
 
 #include "aboutprogramm.h"
 #include "artwork.h"
@@ -66,6 +67,7 @@ class MainWindowTest : public QObject {
     void viewAndPrint_data();
     void viewAndPrint();
     void indicatorsThroughAWorkflow();
+    void programResultWindow();
     void subjectConfirmation();
     void menus();
     void menuCommands_data();
@@ -565,6 +567,29 @@ void MainWindowTest::indicatorsThroughAWorkflow() {
             QVERIFY2(window.Indicator(panel) == step.Colours[panel - 1],
                      qPrintable(QStringLiteral("%1: Panel%2").arg(step.Command).arg(panel)));
     }
+}
+
+// The commands reach the program's own result window.
+void MainWindowTest::programResultWindow() {
+    TMainFormFixture window(true);
+    window.TouchSections();
+    window.Settings.Values.ShowAfterAnalysis = true;
+    window.Press(QStringLiteral("SeSkinButton5"));
+    QWidget* result = window.program.ResultAnalized;
+    QVERIFY(result->isVisible());
+    QVERIFY(!window.Form->isEnabled());
+    const QString report = QString::fromStdString(window.program.Report).trimmed();
+    QVERIFY(!report.isEmpty());
+    QVERIFY(
+        result->findChild<QTextEdit*>(QStringLiteral("RichEdit1"))->toPlainText().contains(report));
+    QCOMPARE(window.Indicator(3), kPink);
+    result->close();
+    QVERIFY(window.Form->isEnabled());
+
+    window.Press(QStringLiteral("SeSkinButton6"));
+    QVERIFY(result->isVisible());
+    QVERIFY(!window.Form->isEnabled());
+    QCOMPARE(window.Indicator(3), kGreen);
 }
 
 void MainWindowTest::subjectConfirmation() {
