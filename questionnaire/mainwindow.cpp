@@ -19,6 +19,7 @@
 #include "options.h"
 #include "program.h"
 #include "resultanalized.h"
+#include "secondarywindow.h"
 #include "sovmest.h"
 #include "viewexample.h"
 
@@ -156,8 +157,7 @@ void TMainForm::createLeftColumn(QWidget* client) {
     heading->setObjectName(QStringLiteral("HeadingLabel"));
     heading->setGeometry(kHeading);
     heading->setAlignment(Qt::AlignCenter);
-    heading->setAutoFillBackground(true);
-    Paint(heading, QPalette::Window, Qt::black);
+    PaintBackground(*heading, Qt::black);
     Paint(heading, QPalette::WindowText, kLightBlue);
 
     ListView1 = new QTreeWidget(client);
@@ -233,7 +233,6 @@ void TMainForm::createStepButtons(QWidget* client, int top) {
         indicator->setObjectName(QStringLiteral("Panel%1").arg(step));
         indicator->setGeometry(left, top + kStepButtonHeight + 1, kStepButtonWidth,
                                kIndicatorHeight);
-        indicator->setAutoFillBackground(true);
         indicators_[step - 1] = indicator;
         SetIndicator(step, TIndicatorColour::LightBlue);
     }
@@ -547,7 +546,7 @@ void TMainForm::AnalysisFinished() {
 }
 
 void TMainForm::SetIndicator(int step, TIndicatorColour colour) {
-    Paint(indicators_[step - 1], QPalette::Window, ColourOf(colour));
+    PaintBackground(*indicators_[step - 1], ColourOf(colour));
 }
 
 // The subject window's confirmation.
