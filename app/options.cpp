@@ -228,6 +228,7 @@ void TOptions::createButtons() {
         auto* button = new QPushButton(Text(entry.Caption));
         button->setObjectName(Text(entry.Name));
         button->setAutoDefault(false);
+        button->setMinimumWidth(button->sizeHint().width() + 16);
         connect(button, &QPushButton::clicked, this, entry.Click);
         buttons->addWidget(button, index / 2, index % 2);
         ++index;

@@ -7,6 +7,7 @@
 #include "aboutprogramm.h"
 #include "options.h"
 #include "program.h"
+#include "secondarywindow.h"
 #include "sovmest.h"
 #include "started.h"
 // Each folder that delivers a window adds its header here.
@@ -20,6 +21,7 @@ QWidget* CreatePlaceholderMainWindow(TProgram& program) {
     window->setWindowTitle(QStringLiteral("Veltra 2.5.0.0."));
     window->setCentralWidget(new QLabel(QStringLiteral("Veltra"), window));
     window->resize(810, 430);
+    CentreOnDesktop(*window);
     QMenu* settings = window->menuBar()->addMenu(QStringLiteral("Настройки"));
     const char* tabs[] = {"Запуск", "Выход", "Анализирование", "Печать"};
     for (int tab = 0; tab < 4; ++tab) {
