@@ -1,6 +1,7 @@
 #include "windows.h"
 
 #include "aboutprogramm.h"
+#include "infochel.h"
 #include "mainwindow.h"
 #include "options.h"
 #include "program.h"
@@ -20,9 +21,9 @@ void CreateWindows(TProgram& program) {
     program.Options = new TOptions(program);
     program.Settings = program.Options;
 
-    // 4. The subject window (subject/):
-    //        program.InfoChel = new TInfoChel(program);
-    //        program.MainForm->SetSubjectWindowOpener([&program] { program.InfoChel->Open(); });
+    // 4. The subject window; it loads the male name lists and becomes what
+    //    step 1 of the main window opens.
+    program.InfoChel = new TInfoChel(program);
 
     // 5. The about window.
     program.AboutProgramm = new TAboutProgramm(program);
