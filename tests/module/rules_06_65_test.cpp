@@ -9,25 +9,21 @@
 
 namespace {
 
-using veltantest::Firings;
+using veltantest::kOtherFemale;
+using veltantest::kOtherMale;
 using veltantest::kRuleNameUtf8;
+using veltantest::kSelfFemale;
+using veltantest::kSelfMale;
 using veltantest::kVariants;
+using veltantest::Minus;
 using veltantest::Pairs;
+using veltantest::PairsOf;
 using veltantest::Person;
+using veltantest::Plus;
 using veltantest::RuleParagraph;
 using veltantest::RuleParagraphs;
 using veltantest::Veltan;
-
-const Person& kSelfMale = kVariants[0].person;
-const Person& kSelfFemale = kVariants[1].person;
-const Person& kOtherMale = kVariants[2].person;
-const Person& kOtherFemale = kVariants[3].person;
-
-std::string WithName(std::string text) {
-    for (std::size_t slot; (slot = text.find("{N}")) != std::string::npos;)
-        text.replace(slot, 3, kRuleNameUtf8);
-    return text;
-}
+using veltantest::WithName;
 
 struct QuotedCase {
     const char* name;
@@ -124,19 +120,6 @@ TEST(FreshModule, WritesRule52AloneWithAnEmptyName) {
     ASSERT_TRUE(expected.starts_with(kRuleNameUtf8)) << expected;
     expected.erase(0, kRuleNameUtf8.size());
     EXPECT_EQ(items, std::vector<std::string>{expected});
-}
-
-Pairs PairsOf(int rule) { return Firings().at(rule).pairs; }
-
-Pairs Plus(Pairs pairs, const Pairs& more) {
-    pairs.insert(pairs.end(), more.begin(), more.end());
-    return pairs;
-}
-
-Pairs Minus(Pairs pairs, std::u16string_view key, std::u16string_view value) {
-    std::erase_if(pairs,
-                  [&](const auto& pair) { return pair.first == key && pair.second == value; });
-    return pairs;
 }
 
 struct EdgeCase {

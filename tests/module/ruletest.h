@@ -1,7 +1,7 @@
 #pragma once
 // The module's rules as a host sees them: the four text variants, the pairs that make
-// each of the 65 rules fire (with every rule that fires alongside) and the paragraph each
-// rule writes.
+// each of the 65 rules fire (with every rule that fires alongside), helpers that vary those
+// pairs, and the paragraph each rule writes.
 
 #include <algorithm>
 #include <map>
@@ -29,6 +29,18 @@ inline const Variant kVariants[] = {
     {"OtherMale", {std::u16string(kRuleName), u"Мужской", u"Другой"}, false},
     {"OtherFemale", {std::u16string(kRuleName), u"Женский", u"Другой"}, false},
 };
+
+inline const Person& kSelfMale = kVariants[0].person;
+inline const Person& kSelfFemale = kVariants[1].person;
+inline const Person& kOtherMale = kVariants[2].person;
+inline const Person& kOtherFemale = kVariants[3].person;
+
+// A quoted text with the name in its slots; "{N}" stands for the name.
+inline std::string WithName(std::string text) {
+    for (std::size_t slot; (slot = text.find("{N}")) != std::string::npos;)
+        text.replace(slot, 3, kRuleNameUtf8);
+    return text;
+}
 
 // What makes a rule fire, and every rule that then fires, in rule order.
 struct Firing {
@@ -181,6 +193,20 @@ inline const std::map<int, Firing>& Firings() {
         {65, {{{u"Ё", u"Округлые"}}, {52, 65}}},
     };
     return firings;
+}
+
+// The pairs of a rule's firing row.
+inline Pairs PairsOf(int rule) { return Firings().at(rule).pairs; }
+
+inline Pairs Plus(Pairs pairs, const Pairs& more) {
+    pairs.insert(pairs.end(), more.begin(), more.end());
+    return pairs;
+}
+
+inline Pairs Minus(Pairs pairs, std::u16string_view key, std::u16string_view value) {
+    std::erase_if(pairs,
+                  [&](const auto& pair) { return pair.first == key && pair.second == value; });
+    return pairs;
 }
 
 // The paragraph that a rule writes for the person: its item among those of its firing
