@@ -1,10 +1,12 @@
 #include "windows.h"
 
 #include "aboutprogramm.h"
+#include "analiz.h"
 #include "infochel.h"
 #include "mainwindow.h"
 #include "options.h"
 #include "program.h"
+#include "resultanalized.h"
 #include "sovmest.h"
 #include "started.h"
 #include "viewexample.h"
@@ -31,11 +33,12 @@ void CreateWindows(TProgram& program) {
     // 6. The compatibility window.
     program.Sovmest = new TSovmest(program);
 
-    // 7. The analysis progress window (engine/):
-    //        program.Analiz = new TAnaliz(program);
+    // 7. The analysis progress window. It has no parent: the main window is
+    //    disabled while it shows, and a child window would be disabled too.
+    program.Analiz = new TAnaliz;
 
-    // 8. The result window (results/):
-    //        program.ResultAnalized = new TResultAnalized(program);
+    // 8. The result window.
+    program.ResultAnalized = new TResultAnalized(program);
 
     // 9. The example viewer.
     program.ViewExample = new TViewExample(program);
