@@ -225,7 +225,9 @@ void TInfoChel::LoadNameLists(TGender gender) {
 void TInfoChel::RememberName(TNameField& name) {
     if (!name.Remember->isChecked()) return;
     std::string typed = name.Field->currentText().toStdString();
-    if (name.List.Contains(typed)) return;
+    // The marker of a missing name comes back into the fields when the window
+    // is restored; it is the program's own text, not a name to offer.
+    if (typed == kNoData || name.List.Contains(typed)) return;
     if (!AddToNameList(name.List, typed, FileOf(name, Gender()))) ShowError(kListWriteErrorMessage);
     ShowNames(name);
 }

@@ -135,6 +135,7 @@ class InfoChelTest : public QObject {
     void confirm_data();
     void confirm();
     void sameNameIsNotWrittenAgain();
+    void noDataMarkerIsNotANameToRemember();
     void writeError_data();
     void writeError();
     void missingFemaleFirstNames();
@@ -302,6 +303,22 @@ void InfoChelTest::sameNameIsNotWrittenAgain() {
     window.Press("SeSkinButton1");
     for (const QString& file : kListFiles)
         QCOMPARE(window.ReadList(file), QStringLiteral("missing"));
+}
+
+// Restoring after a confirmation with empty fields puts the marker into the
+// fields; confirming again must not put it into the lists as a name.
+void InfoChelTest::noDataMarkerIsNotANameToRemember() {
+    TSubjectFixture window;
+    window.Confirm("", "", "", false, true);
+    window.Open();
+    window.Press("SeSkinButton2");
+    QCOMPARE(window.Text("SeSkinComboBox1"), QStringLiteral("<нет данных>"));
+    window.RemoveLists();
+    window.Open();
+    window.Press("SeSkinButton1");
+    for (const QString& file : kListFiles)
+        QCOMPARE(window.ReadList(file), QStringLiteral("missing"));
+    QCOMPARE(window.program.Subject.FirstName, std::string("<нет данных>"));
 }
 
 void InfoChelTest::writeError_data() {
