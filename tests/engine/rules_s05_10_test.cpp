@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -17,65 +16,16 @@
 namespace {
 
 using enum OptionId;
+using ruletest::IsSelf;
+using ruletest::kAllVariants;
 using ruletest::Rule;
+using ruletest::Sheet;
+using ruletest::Text;
+using ruletest::VariantName;
 
 const TRuleSection* const kRoundnessToStrokes[] = {&rules::kSection5, &rules::kSection6,
                                                    &rules::kSection7, &rules::kSection8,
                                                    &rules::kSection9, &rules::kSection10};
-
-constexpr TTextVariant kAllVariants[] = {TTextVariant::SelfMale, TTextVariant::SelfFemale,
-                                         TTextVariant::OtherMale, TTextVariant::OtherFemale};
-
-const char* VariantName(TTextVariant variant) {
-    switch (variant) {
-        case TTextVariant::SelfMale:
-            return "SelfMale";
-        case TTextVariant::SelfFemale:
-            return "SelfFemale";
-        case TTextVariant::OtherMale:
-            return "OtherMale";
-        case TTextVariant::OtherFemale:
-            return "OtherFemale";
-    }
-    return "?";
-}
-
-bool Addresses(TTextVariant variant) {
-    return variant == TTextVariant::SelfMale || variant == TTextVariant::SelfFemale;
-}
-
-// The paragraph a variant reads; an empty female text reads as the male one.
-std::string_view Paragraph(const TRule& rule, TTextVariant variant) {
-    const std::string_view male = Addresses(variant) ? rule.SelfMale : rule.OtherMale;
-    const std::string_view female = Addresses(variant) ? rule.SelfFemale : rule.OtherFemale;
-    const bool isFemale =
-        variant == TTextVariant::SelfFemale || variant == TTextVariant::OtherFemale;
-    return isFemale && !female.empty() ? female : male;
-}
-
-TAnswerSheet SheetOf(const std::vector<OptionId>& checked) {
-    TAnswerSheet sheet;
-    for (OptionId id : checked) sheet.Assign(id, true);
-    return sheet;
-}
-
-// The rules of sections 5 to 10 that fire, in the order the run appends them:
-// section by section, step by step, table order within a step.
-std::vector<std::string_view> FiredInRunOrder(const TAnswerSheet& sheet) {
-    std::vector<std::string_view> fired;
-    for (const TRuleSection* section : kRoundnessToStrokes)
-        for (int step = 1; step <= section->LastStep; ++step)
-            for (const TRule& rule : section->Rules)
-                if (rule.Step == step && rule.When(sheet)) fired.push_back(rule.Id);
-    return fired;
-}
-
-// "Rule9_3" for "9.3".
-std::string RuleRowName(std::string_view id) {
-    std::string name = "Rule";
-    for (char c : id) name += c == '.' ? '_' : c;
-    return name;
-}
 
 // ---------------------------------------------------------------------------
 // Which rules fire on the sheets that matter, in report order.
@@ -83,7 +33,7 @@ std::string RuleRowName(std::string_view id) {
 struct TSheetCase {
     const char* Name;
     std::vector<OptionId> Checked;
-    std::vector<std::string_view> Fired;
+    std::vector<std::string> Fired;
 };
 
 void PrintTo(const TSheetCase& c, std::ostream* os) { *os << c.Name; }
@@ -91,7 +41,7 @@ void PrintTo(const TSheetCase& c, std::ostream* os) { *os << c.Name; }
 class Rules5To10Firing : public testing::TestWithParam<TSheetCase> {};
 
 TEST_P(Rules5To10Firing, AppendsTheseRulesInOrder) {
-    EXPECT_EQ(FiredInRunOrder(SheetOf(GetParam().Checked)), GetParam().Fired);
+    EXPECT_EQ(ruletest::FiredRules(Sheet(GetParam().Checked), 5, 10), GetParam().Fired);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -146,22 +96,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---------------------------------------------------------------------------
 // One row per rule: its step, what its condition rests on, and its patterns.
-
-// Name slots and fixed texts of a paragraph, as "t N t".
-std::string SlotPattern(std::string_view text) {
-    std::vector<std::string_view> pieces;
-    std::size_t from = 0;
-    for (std::size_t slot = text.find(kNameSlot); slot != std::string_view::npos;
-         slot = text.find(kNameSlot, from)) {
-        if (slot > from) pieces.push_back("t");
-        pieces.push_back("N");
-        from = slot + kNameSlot.size();
-    }
-    if (from < text.size()) pieces.push_back("t");
-    std::string pattern;
-    for (std::string_view piece : pieces) pattern.append(pattern.empty() ? "" : " ").append(piece);
-    return pattern;
-}
 
 struct TRuleRow {
     const char* Id;
@@ -255,17 +189,17 @@ class Rules5To10Rule : public testing::TestWithParam<TRuleRow> {};
 TEST_P(Rules5To10Rule, ConditionRestsOnItsOptions) {
     const TRuleRow& row = GetParam();
     const TRule& rule = Rule(row.Id);
-    EXPECT_TRUE(rule.When(SheetOf(row.Required)));
+    EXPECT_TRUE(rule.When(Sheet(row.Required)));
     for (std::size_t i = 0; i < row.Required.size(); ++i) {
         std::vector<OptionId> lacking = row.Required;
         lacking.erase(lacking.begin() + static_cast<std::ptrdiff_t>(i));
-        EXPECT_FALSE(rule.When(SheetOf(lacking)))
+        EXPECT_FALSE(rule.When(Sheet(lacking)))
             << "fires without " << catalogue::Option(row.Required[i]).Id;
     }
     for (OptionId excluded : row.Forbidden) {
         std::vector<OptionId> spoilt = row.Required;
         spoilt.push_back(excluded);
-        EXPECT_FALSE(rule.When(SheetOf(spoilt))) << "fires with " << catalogue::Option(excluded).Id;
+        EXPECT_FALSE(rule.When(Sheet(spoilt))) << "fires with " << catalogue::Option(excluded).Id;
     }
 }
 
@@ -279,17 +213,12 @@ TEST_P(Rules5To10Rule, NameSlotsStandWhereThePatternSays) {
         SCOPED_TRACE(VariantName(variant));
         const bool female =
             variant == TTextVariant::SelfFemale || variant == TTextVariant::OtherFemale;
-        const char* male = Addresses(variant) ? row.Self : row.Other;
-        const char* own = Addresses(variant) ? row.SelfFemale : row.OtherFemale;
+        const char* male = IsSelf(variant) ? row.Self : row.Other;
+        const char* own = IsSelf(variant) ? row.SelfFemale : row.OtherFemale;
         const char* expected = female && own != nullptr ? own : male;
-        const std::string_view text = Paragraph(rule, variant);
-        EXPECT_EQ(SlotPattern(text), expected) << text;
-        const std::string_view after = Addresses(variant) ? ", " : " ";
-        for (std::size_t slot = text.find(kNameSlot); slot != std::string_view::npos;
-             slot = text.find(kNameSlot, slot + 1)) {
-            EXPECT_TRUE(slot == 0 || text[slot - 1] == ' ') << text;
-            EXPECT_EQ(text.substr(slot + kNameSlot.size(), after.size()), after) << text;
-        }
+        const std::string_view text = Text(rule, variant);
+        EXPECT_EQ(ruletest::Pattern(text), expected) << text;
+        EXPECT_EQ(ruletest::NameSlotFault(text, IsSelf(variant)), "") << text;
     }
 }
 
@@ -307,24 +236,9 @@ TEST_P(Rules5To10Rule, FemaleTextsAreSharedOnlyWhereOneText) {
     }
 }
 
-// Paragraphs are appended without separators: each must close with ". " and hold no tab,
-// line break or doubled blank.
-TEST_P(Rules5To10Rule, ParagraphsCloseWithFullStopAndOneSpace) {
-    const TRule& rule = Rule(GetParam().Id);
-    for (TTextVariant variant : kAllVariants) {
-        SCOPED_TRACE(VariantName(variant));
-        const std::string_view text = Paragraph(rule, variant);
-        ASSERT_GT(text.size(), 2u);
-        EXPECT_TRUE(text.ends_with(". ")) << text;
-        EXPECT_NE(text.front(), ' ') << text;
-        EXPECT_EQ(text.find("  "), std::string_view::npos) << text;
-        EXPECT_EQ(text.find_first_of("\t\r\n"), std::string_view::npos) << text;
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(Sections5To10, Rules5To10Rule, testing::ValuesIn(kRuleRows),
                          [](const testing::TestParamInfo<TRuleRow>& info) {
-                             return RuleRowName(info.param.Id);
+                             return ruletest::RowName(info.param.Id);
                          });
 
 // ---------------------------------------------------------------------------
@@ -342,10 +256,10 @@ class Rules5To10Quoted : public testing::TestWithParam<TQuotedCase> {};
 TEST_P(Rules5To10Quoted, ReadsExactly) {
     const TQuotedCase& c = GetParam();
     const TRule& rule = Rule(c.Id);
-    EXPECT_EQ(Paragraph(rule, TTextVariant::SelfMale), c.SelfMale);
-    EXPECT_EQ(Paragraph(rule, TTextVariant::SelfFemale), c.SelfFemale);
-    EXPECT_EQ(Paragraph(rule, TTextVariant::OtherMale), c.OtherMale);
-    EXPECT_EQ(Paragraph(rule, TTextVariant::OtherFemale), c.OtherFemale);
+    EXPECT_EQ(Text(rule, TTextVariant::SelfMale), c.SelfMale);
+    EXPECT_EQ(Text(rule, TTextVariant::SelfFemale), c.SelfFemale);
+    EXPECT_EQ(Text(rule, TTextVariant::OtherMale), c.OtherMale);
+    EXPECT_EQ(Text(rule, TTextVariant::OtherFemale), c.OtherFemale);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -392,58 +306,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "Кроме того, Вы решительно разрываете с традиционностью. ",
                     "Кроме того, {N} решительно разрывает с традиционностью. ",
                     "Кроме того, {N} решительно разрывает с традиционностью. "}),
-    [](const testing::TestParamInfo<TQuotedCase>& info) { return RuleRowName(info.param.Id); });
-
-// ---------------------------------------------------------------------------
-// Voice and gender.
-
-// The words of a paragraph, split at blanks and punctuation (all ASCII, so UTF-8 letters
-// stay whole).
-std::vector<std::string_view> WordsOf(std::string_view text) {
-    std::vector<std::string_view> words;
-    constexpr std::string_view kBreaks = " ,.:;!?\"()";
-    for (std::size_t start = text.find_first_not_of(kBreaks); start != std::string_view::npos;) {
-        const std::size_t end = text.find_first_of(kBreaks, start);
-        words.push_back(text.substr(start, end - start));
-        start = text.find_first_not_of(kBreaks, end);
-    }
-    return words;
-}
-
-bool OneOf(std::string_view word, std::initializer_list<std::string_view> list) {
-    for (std::string_view entry : list)
-        if (word == entry) return true;
-    return false;
-}
-
-// Self texts capitalise every form of "Вы" and never speak of a tested person; a male other
-// text never says "она" or "тестируемая" and a female one never "он" or "тестируемый" (a text
-// pasted into the wrong variant shows here).
-TEST(Rules5To10Voice, EveryVariantKeepsItsPersonAndGender) {
-    for (const TRuleSection* section : kRoundnessToStrokes)
-        for (const TRule& rule : section->Rules)
-            for (TTextVariant variant : kAllVariants) {
-                SCOPED_TRACE(std::string(rule.Id) + " " + VariantName(variant));
-                for (std::string_view word : WordsOf(Paragraph(rule, variant))) {
-                    if (Addresses(variant)) {
-                        EXPECT_FALSE(OneOf(word, {"вы", "вас", "вам", "вами"}) ||
-                                     word.starts_with("ваш") || word.starts_with("тестируем"))
-                            << word;
-                    } else if (variant == TTextVariant::OtherMale) {
-                        EXPECT_FALSE(
-                            OneOf(word, {"она", "Она", "её", "Её", "ей", "Ей", "неё", "ней",
-                                         "тестируемая", "Тестируемая", "тестируемую", "Тестируемую",
-                                         "тестируемой", "Тестируемой"}))
-                            << word;
-                    } else {
-                        EXPECT_FALSE(OneOf(
-                            word, {"он", "Он", "его", "Его", "ему", "Ему", "него", "нему",
-                                   "тестируемый", "Тестируемый", "тестируемого", "Тестируемого",
-                                   "тестируемому", "Тестируемому", "тестируемом", "Тестируемом"}))
-                            << word;
-                    }
-                }
-            }
-}
+    [](const testing::TestParamInfo<TQuotedCase>& info) {
+        return ruletest::RowName(info.param.Id);
+    });
 
 }  // namespace

@@ -16,41 +16,23 @@
 namespace {
 
 using enum OptionId;
+using ruletest::kAllVariants;
+using ruletest::RowName;
 using ruletest::Rule;
 using ruletest::Sheet;
+using ruletest::Text;
 
-constexpr TTextVariant kVariants[] = {TTextVariant::SelfMale, TTextVariant::SelfFemale,
-                                      TTextVariant::OtherMale, TTextVariant::OtherFemale};
+const TRuleSection* const kSections11To15[] = {&rules::kSection11, &rules::kSection12,
+                                               &rules::kSection13, &rules::kSection14,
+                                               &rules::kSection15};
 
-// The text a variant reads, an empty female text standing for the male one.
-std::string_view TextOf(const TRule& rule, TTextVariant variant) {
-    switch (variant) {
-        case TTextVariant::SelfMale:
-            return rule.SelfMale;
-        case TTextVariant::SelfFemale:
-            return rule.SelfFemale.empty() ? rule.SelfMale : rule.SelfFemale;
-        case TTextVariant::OtherMale:
-            return rule.OtherMale;
-        case TTextVariant::OtherFemale:
-            return rule.OtherFemale.empty() ? rule.OtherMale : rule.OtherFemale;
-    }
-    return {};
-}
-
-// The ids of the section's rules whose conditions hold, in table order.
-std::vector<std::string_view> Fired(const TRuleSection& section, const TAnswerSheet& sheet) {
+// The ids of the section's rules whose conditions hold, in table order, whether or not the run
+// reaches their step.
+std::vector<std::string_view> Holding(const TRuleSection& section, const TAnswerSheet& sheet) {
     std::vector<std::string_view> ids;
     for (const TRule& rule : section.Rules)
         if (rule.When(sheet)) ids.push_back(rule.Id);
     return ids;
-}
-
-// "Rule11_6" for rule "11.6".
-std::string RowName(std::string_view id) {
-    std::string name = "Rule" + std::string(id);
-    for (char& ch : name)
-        if (ch == '.') ch = '_';
-    return name;
 }
 
 // --- Which rules fire ---------------------------------------------------------------------
@@ -59,7 +41,7 @@ struct FiringCase {
     const char* Name;
     const TRuleSection* Section;
     std::vector<OptionId> Checked;
-    std::vector<std::string_view> Expected;
+    std::vector<std::string> Expected;
 };
 
 void PrintTo(const FiringCase& c, std::ostream* os) { *os << c.Name; }
@@ -68,9 +50,8 @@ class Firing : public testing::TestWithParam<FiringCase> {};
 
 TEST_P(Firing, GivesTheseRulesInOrder) {
     const FiringCase& c = GetParam();
-    TAnswerSheet sheet;
-    for (OptionId id : c.Checked) sheet.Assign(id, true);
-    EXPECT_EQ(Fired(*c.Section, sheet), c.Expected);
+    EXPECT_EQ(ruletest::FiredRules(Sheet(c.Checked), c.Section->Section, c.Section->Section),
+              c.Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -155,14 +136,14 @@ TEST(Section12, NothingFiresUnlessTheSevenIsCrossed) {
         if (option.Option != RB12_1) others.push_back(option.Option);
     for (OptionId a : others)
         for (OptionId b : others)
-            EXPECT_TRUE(Fired(rules::kSection12, Sheet({a, b})).empty())
+            EXPECT_TRUE(Holding(rules::kSection12, Sheet({a, b})).empty())
                 << catalogue::Option(a).Id << " + " << catalogue::Option(b).Id;
     EXPECT_EQ(rules::kSection12.GateAfterFirstStep, RB12_1);
 }
 
 // --- Texts given word for word ------------------------------------------------------------
 
-// The texts in the order of kVariants.
+// The texts in the order of kAllVariants.
 struct QuotedCase {
     const char* Id;
     std::string_view Texts[4];
@@ -174,8 +155,8 @@ class Quoted : public testing::TestWithParam<QuotedCase> {};
 
 TEST_P(Quoted, ReadsExactly) {
     const QuotedCase& c = GetParam();
-    for (std::size_t i = 0; i < std::size(kVariants); ++i)
-        EXPECT_EQ(TextOf(Rule(c.Id), kVariants[i]), c.Texts[i]) << "variant " << i;
+    for (std::size_t i = 0; i < std::size(kAllVariants); ++i)
+        EXPECT_EQ(Text(Rule(c.Id), kAllVariants[i]), c.Texts[i]) << "variant " << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -222,44 +203,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Angular loops and knotted loops repeat one finding word for word.
 TEST(SharedParagraphs, Rules11_16And11_17ReadAlike) {
-    for (TTextVariant variant : kVariants)
-        EXPECT_EQ(TextOf(Rule("11.16"), variant), TextOf(Rule("11.17"), variant));
+    for (TTextVariant variant : kAllVariants)
+        EXPECT_EQ(Text(Rule("11.16"), variant), Text(Rule("11.17"), variant));
 }
 
 // --- Where the first name goes ------------------------------------------------------------
-
-// The pattern of a text: "t" for each run of fixed text, "N" for each name, blank-separated.
-std::string PatternOf(std::string_view text) {
-    std::string pattern;
-    const auto add = [&pattern](const char* piece) {
-        if (!pattern.empty()) pattern += ' ';
-        pattern += piece;
-    };
-    while (!text.empty()) {
-        const std::size_t slot = text.find(kNameSlot);
-        if (slot != 0) add("t");
-        if (slot == std::string_view::npos) break;
-        add("N");
-        text.remove_prefix(slot + kNameSlot.size());
-    }
-    return pattern;
-}
-
-// A name addresses the reader in a self text (", " follows it) and is the subject of a
-// sentence in an other text (a space follows it); either way it starts the paragraph or
-// follows a space.
-testing::AssertionResult NameSlotsFitTheVoice(std::string_view text, bool self) {
-    const std::string_view after = self ? ", " : " ";
-    for (std::size_t slot = text.find(kNameSlot); slot != std::string_view::npos;
-         slot = text.find(kNameSlot, slot + 1)) {
-        if (slot != 0 && text[slot - 1] != ' ')
-            return testing::AssertionFailure() << "no space before the name in: " << text;
-        if (text.substr(slot + kNameSlot.size(), after.size()) != after)
-            return testing::AssertionFailure()
-                   << "the name is not followed by \"" << after << "\" in: " << text;
-    }
-    return testing::AssertionSuccess();
-}
 
 struct SlotCase {
     const char* Id;
@@ -332,15 +280,15 @@ class NameSlots : public testing::TestWithParam<SlotCase> {};
 // empty, any other rule gives it the female pattern and wording of its own.
 void CheckPair(std::string_view male, std::string_view female, const char* malePattern,
                const char* femalePattern, bool self) {
-    EXPECT_EQ(PatternOf(male), malePattern) << male;
-    EXPECT_TRUE(NameSlotsFitTheVoice(male, self));
+    EXPECT_EQ(ruletest::Pattern(male), malePattern) << male;
+    EXPECT_EQ(ruletest::NameSlotFault(male, self), "") << male;
     if (*femalePattern == '\0') {
         EXPECT_TRUE(female.empty()) << "one text expected, the female text reads: " << female;
         return;
     }
-    EXPECT_EQ(PatternOf(female), femalePattern) << female;
+    EXPECT_EQ(ruletest::Pattern(female), femalePattern) << female;
     EXPECT_NE(female, male) << "the female text is missing its own wording";
-    EXPECT_TRUE(NameSlotsFitTheVoice(female, self));
+    EXPECT_EQ(ruletest::NameSlotFault(female, self), "") << female;
 }
 
 TEST_P(NameSlots, StandWhereThePatternSays) {
@@ -365,8 +313,7 @@ INSTANTIATE_TEST_SUITE_P(Sections11To15, NameSlots, testing::ValuesIn(kSlotCases
 // lost from a table or moved out of order shows here.
 TEST(NameSlotTable, CoversEveryRuleInOrder) {
     std::vector<std::string_view> tableIds;
-    for (const TRuleSection* section : {&rules::kSection11, &rules::kSection12, &rules::kSection13,
-                                        &rules::kSection14, &rules::kSection15})
+    for (const TRuleSection* section : kSections11To15)
         for (const TRule& rule : section->Rules) tableIds.push_back(rule.Id);
     std::vector<std::string_view> caseIds;
     for (const SlotCase& c : kSlotCases) caseIds.push_back(c.Id);

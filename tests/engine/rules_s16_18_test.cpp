@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,62 +12,14 @@
 namespace {
 
 using enum OptionId;
+using ruletest::IsSelf;
+using ruletest::kAllVariants;
 using ruletest::Rule;
 using ruletest::Text;
+using ruletest::VariantName;
 
 const TRuleSection* const kSections[] = {&rules::kSection16, &rules::kSection17,
                                          &rules::kSection18};
-
-constexpr TTextVariant kVariants[] = {TTextVariant::SelfMale, TTextVariant::SelfFemale,
-                                      TTextVariant::OtherMale, TTextVariant::OtherFemale};
-
-bool IsSelf(TTextVariant variant) {
-    return variant == TTextVariant::SelfMale || variant == TTextVariant::SelfFemale;
-}
-
-// The ids of the rules of sections 16 to 18 that fire on the sheet, in the order
-// of the run: section by section, step by step, table order within a step.
-std::vector<std::string_view> Fired(const std::vector<OptionId>& checked) {
-    TAnswerSheet sheet;
-    for (OptionId id : checked) sheet.Assign(id, true);
-    std::vector<std::string_view> fired;
-    for (const TRuleSection* section : kSections)
-        for (int step = 1; step <= section->LastStep; ++step)
-            for (const TRule& rule : section->Rules)
-                if (rule.Step == step && rule.When(sheet)) fired.push_back(rule.Id);
-    return fired;
-}
-
-// "t N t" and the like: fixed texts and name slots in order.
-std::string Pattern(std::string_view text) {
-    std::string pattern;
-    auto add = [&pattern](const char* piece) {
-        if (!pattern.empty()) pattern += ' ';
-        pattern += piece;
-    };
-    for (;;) {
-        const size_t slot = text.find(kNameSlot);
-        if (slot != 0 && !text.empty()) add("t");
-        if (slot == std::string_view::npos) break;
-        add("N");
-        text.remove_prefix(slot + kNameSlot.size());
-    }
-    return pattern;
-}
-
-std::vector<std::string> Words(std::string_view text) {
-    std::vector<std::string> words;
-    std::string word;
-    for (char c : std::string(text) + ' ') {
-        if (std::string_view(" ,.:;").find(c) == std::string_view::npos) {
-            word += c;
-        } else if (!word.empty()) {
-            words.push_back(word);
-            word.clear();
-        }
-    }
-    return words;
-}
 
 // ---------------------------------------------------------------------------
 // Which rules fire, and in which order.
@@ -76,7 +27,7 @@ std::vector<std::string> Words(std::string_view text) {
 struct TFiringCase {
     const char* Name;
     std::vector<OptionId> Checked;
-    std::vector<std::string_view> Fired;
+    std::vector<std::string> Fired;
 };
 
 void PrintTo(const TFiringCase& c, std::ostream* os) { *os << c.Name; }
@@ -84,7 +35,7 @@ void PrintTo(const TFiringCase& c, std::ostream* os) { *os << c.Name; }
 class FiringTest : public testing::TestWithParam<TFiringCase> {};
 
 TEST_P(FiringTest, FiresExactlyTheseRulesInOrder) {
-    EXPECT_EQ(Fired(GetParam().Checked), GetParam().Fired);
+    EXPECT_EQ(ruletest::FiredRules(ruletest::Sheet(GetParam().Checked), 16, 18), GetParam().Fired);
 }
 
 const std::vector<OptionId> kAllDoodles = {RB18_1, RB18_2, RB18_3, RB18_4,  RB18_5,  RB18_6,
@@ -175,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Two kinds of doodle state one finding: the report repeats the same paragraph.
 TEST(RepeatedFinding, MusicReadsTheSameInEveryVariant) {
-    for (TTextVariant variant : kVariants)
+    for (TTextVariant variant : kAllVariants)
         EXPECT_EQ(Text(Rule("18.10"), variant), Text(Rule("18.11"), variant));
 }
 
@@ -239,19 +190,12 @@ class PatternTest : public testing::TestWithParam<TPatternCase> {};
 
 TEST_P(PatternTest, NameSlotsStandWhereThePatternSays) {
     const TRule& rule = Rule(GetParam().Id);
-    for (TTextVariant variant : kVariants) {
-        SCOPED_TRACE(static_cast<int>(variant));
+    for (TTextVariant variant : kAllVariants) {
+        SCOPED_TRACE(VariantName(variant));
         const std::string_view text = Text(rule, variant);
-        EXPECT_EQ(Pattern(text), IsSelf(variant) ? GetParam().Self : GetParam().Other);
+        EXPECT_EQ(ruletest::Pattern(text), IsSelf(variant) ? GetParam().Self : GetParam().Other);
         // The name carries no punctuation of its own: the fixed texts around it do.
-        const std::string_view after = IsSelf(variant) ? ", " : " ";
-        for (size_t slot = text.find(kNameSlot); slot != std::string_view::npos;
-             slot = text.find(kNameSlot, slot + 1)) {
-            EXPECT_EQ(text.substr(slot + kNameSlot.size(), after.size()), after);
-            if (slot > 0) {
-                EXPECT_EQ(text[slot - 1], ' ');
-            }
-        }
+        EXPECT_EQ(ruletest::NameSlotFault(text, IsSelf(variant)), "") << text;
     }
 }
 
@@ -268,58 +212,9 @@ TEST_P(PatternTest, FemaleTextIsOwnUnlessOneText) {
     }
 }
 
-TEST_P(PatternTest, ParagraphIsCleanProse) {
-    const TRule& rule = Rule(GetParam().Id);
-    for (TTextVariant variant : kVariants) {
-        SCOPED_TRACE(static_cast<int>(variant));
-        const std::string_view text = Text(rule, variant);
-        ASSERT_GE(text.size(), 2u);
-        EXPECT_EQ(text.substr(text.size() - 2), ". ");
-        EXPECT_NE(text[0], ' ');
-        EXPECT_EQ(text.find("  "), std::string_view::npos);
-        EXPECT_EQ(text.find_first_of("\t\r\n"), std::string_view::npos);
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(Sections16To18, PatternTest, testing::ValuesIn(kPatterns),
                          [](const testing::TestParamInfo<TPatternCase>& info) {
-                             std::string name = std::string("Rule") + info.param.Id;
-                             for (char& c : name)
-                                 if (c == '.') c = '_';
-                             return name;
+                             return ruletest::RowName(info.param.Id);
                          });
-
-// ---------------------------------------------------------------------------
-// Voice and gender, word by word.
-
-// Self texts say "Вы" capitalised in all its forms and never speak of a tested person;
-// other texts never mix up his and her pronouns (a male text copied into the female
-// slot unchanged, or the other way round, would show here).
-TEST(Voice, EveryWordAgreesWithTheVariant) {
-    const std::set<std::string> masculine = {
-        "он",  "Он",   "его",         "Его",          "него",         "нём",
-        "ему", "нему", "тестируемый", "тестируемого", "тестируемому", "тестируемом"};
-    const std::set<std::string> feminine = {
-        "она", "Она", "её", "Её", "неё", "ней", "ей", "тестируемая", "тестируемой", "тестируемую"};
-    const std::set<std::string> lowerYou = {"вы", "вас", "вам", "вами"};
-    for (const TRuleSection* section : kSections)
-        for (const TRule& rule : section->Rules)
-            for (TTextVariant variant : kVariants) {
-                SCOPED_TRACE(std::string(rule.Id) + " variant " +
-                             std::to_string(static_cast<int>(variant)));
-                for (const std::string& word : Words(Text(rule, variant))) {
-                    if (IsSelf(variant)) {
-                        EXPECT_FALSE(lowerYou.contains(word) || word.starts_with("ваш")) << word;
-                        EXPECT_FALSE(word.starts_with("тестируем")) << word;
-                    }
-                    if (variant == TTextVariant::OtherMale) {
-                        EXPECT_FALSE(feminine.contains(word)) << word;
-                    }
-                    if (variant == TTextVariant::OtherFemale) {
-                        EXPECT_FALSE(masculine.contains(word)) << word;
-                    }
-                }
-            }
-}
 
 }  // namespace

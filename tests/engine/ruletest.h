@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <initializer_list>
+#include <set>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -26,6 +27,28 @@ inline constexpr TTextVariant kAllVariants[] = {TTextVariant::SelfMale, TTextVar
 
 inline bool IsSelf(TTextVariant variant) {
     return variant == TTextVariant::SelfMale || variant == TTextVariant::SelfFemale;
+}
+
+// "SelfMale" and so on, for failure messages.
+inline const char* VariantName(TTextVariant variant) {
+    switch (variant) {
+        case TTextVariant::SelfMale:
+            return "SelfMale";
+        case TTextVariant::SelfFemale:
+            return "SelfFemale";
+        case TTextVariant::OtherMale:
+            return "OtherMale";
+        case TTextVariant::OtherFemale:
+            return "OtherFemale";
+    }
+    return "?";
+}
+
+// "Rule11_6" for rule "11.6": the name of a rule's row in a table of test cases.
+inline std::string RowName(std::string_view id) {
+    std::string name = "Rule";
+    for (char c : id) name += c == '.' ? '_' : c;
+    return name;
 }
 
 // The rule with the given id ("10.8"); throws when there is none.
@@ -52,10 +75,15 @@ inline std::string_view Text(const TRule& rule, TTextVariant variant) {
 
 // An answer sheet with exactly these options checked (written directly, so
 // disabled options can be checked too, as the user can leave them).
-inline TAnswerSheet Sheet(std::initializer_list<OptionId> checked) {
+// Options are assigned in the given order, so of a choice group the last one wins.
+inline TAnswerSheet Sheet(std::span<const OptionId> checked) {
     TAnswerSheet sheet;
     for (OptionId id : checked) sheet.Assign(id, true);
     return sheet;
+}
+
+inline TAnswerSheet Sheet(std::initializer_list<OptionId> checked) {
+    return Sheet(std::span<const OptionId>(checked.begin(), checked.size()));
 }
 
 // Every option assigned in catalogue order: the last option of each choice
@@ -130,6 +158,49 @@ inline std::vector<std::string> Words(std::string_view text) {
     }
     if (!word.empty()) words.push_back(std::move(word));
     return words;
+}
+
+// What is wrong with the name slots of a text in its voice, or "" when nothing is: a self
+// text addresses by name (", " follows it), an other text makes the name the subject of its
+// sentence (a space follows it); either way the name starts the text or follows a space,
+// since nothing is added around the name when it is inserted.
+inline std::string NameSlotFault(std::string_view text, bool self) {
+    const std::string_view after = self ? ", " : " ";
+    for (auto slot = text.find(kNameSlot); slot != std::string_view::npos;
+         slot = text.find(kNameSlot, slot + 1)) {
+        if (slot != 0 && text[slot - 1] != ' ') return "no space before the name";
+        if (text.substr(slot + kNameSlot.size(), after.size()) != after)
+            return "the name is not followed by \"" + std::string(after) + "\"";
+    }
+    return {};
+}
+
+// The first word of a text that does not belong to its variant's voice, or "" when there is
+// none: in a self text a lower-case form of "Вы" or any form of "тестируемый"; in a male other
+// text a feminine pronoun or form of "тестируемая", in a female one a masculine one (a text
+// left in the wrong variant, or half changed, shows here). A pronoun that the text uses for a
+// thing of that gender ("его" for a committee) is named as thing and passes.
+inline std::string WrongVoiceWord(std::string_view text, TTextVariant variant,
+                                  std::string_view thing = {}) {
+    static const std::set<std::string> kMasculine = {
+        "он",          "Он",           "его",          "Его",          "ему",
+        "Ему",         "него",         "нему",         "нём",          "тестируемый",
+        "Тестируемый", "тестируемого", "Тестируемого", "тестируемому", "Тестируемому",
+        "тестируемом", "Тестируемом"};
+    static const std::set<std::string> kFeminine = {
+        "она",         "Она",         "её",          "Её",          "ей",
+        "Ей",          "неё",         "ней",         "тестируемая", "Тестируемая",
+        "тестируемой", "Тестируемой", "тестируемую", "Тестируемую"};
+    static const std::set<std::string> kLowerYou = {"вы", "вас", "вам", "вами"};
+    for (const std::string& word : Words(text)) {
+        const bool wrong =
+            IsSelf(variant)
+                ? kLowerYou.contains(word) || word.starts_with("ваш") ||
+                      word.starts_with("тестируем") || word.starts_with("Тестируем")
+                : (variant == TTextVariant::OtherMale ? kFeminine : kMasculine).contains(word);
+        if (wrong && word != thing) return word;
+    }
+    return {};
 }
 
 }  // namespace ruletest
