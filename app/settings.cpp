@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+#include "safefile.h"
+
 namespace {
 
 // The check-box settings with their byte in the record.
@@ -66,24 +68,6 @@ bool WriteRecord(int fd, const TSettingsRecord& record) {
         done += static_cast<std::size_t>(n);
     }
     return true;
-}
-
-// The new content goes into a file beside the old one, which replaces it only
-// once it is complete on disk.
-enum class TReplace { Done, Failed, NoTemporaryFile };
-
-TReplace ReplaceThroughTemporary(const std::string& path, const TSettingsRecord& record) {
-    const std::string temporary = path + ".new";
-    TFile file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (!file.IsOpen()) return TReplace::NoTemporaryFile;
-    struct stat old {};
-    bool ok = true;
-    if (::stat(path.c_str(), &old) == 0) ok = ::fchmod(file.Fd(), old.st_mode & 07777) == 0;
-    ok = ok && WriteRecord(file.Fd(), record) && ::fsync(file.Fd()) == 0;
-    ok = file.Close() && ok;
-    ok = ok && ::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temporary.c_str());
-    return ok ? TReplace::Done : TReplace::Failed;
 }
 
 // Where the directory takes no new file but the file itself is writable: the
@@ -148,12 +132,13 @@ std::vector<std::string> WriteSettingsFile(const std::string& path, const TSetti
         if (!probe.IsOpen()) return protectedFile;
     }
     const TSettingsRecord record = EncodeSettings(settings);
-    switch (ReplaceThroughTemporary(path, record)) {
-        case TReplace::Done:
+    const std::string_view bytes(reinterpret_cast<const char*>(record.data()), record.size());
+    switch (safefile::ReplaceFileContents(path, bytes).Status) {
+        case safefile::TReplaceStatus::Done:
             return {};
-        case TReplace::Failed:
+        case safefile::TReplaceStatus::Failed:
             return notWritten;
-        case TReplace::NoTemporaryFile:
+        case safefile::TReplaceStatus::NoTemporaryFile:
             break;
     }
     if (!exists) return protectedFile;

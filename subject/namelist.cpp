@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "cp1251.h"
+#include "safefile.h"
 
 namespace {
 
@@ -131,46 +132,6 @@ std::optional<std::string> ReadFile(const std::string& path) {
     return content;
 }
 
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        ssize_t count = write(fd, data.data(), data.size());
-        if (count < 0 && errno == EINTR) continue;
-        if (count <= 0) return false;
-        data.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return true;
-}
-
-// Replaces the file's content: the new content goes completely into a file
-// beside it, which then takes its place, so the old file stays whole until
-// the new one is complete. An existing file that cannot be opened for
-// writing is left alone, as the user made it read-only.
-bool ReplaceFile(const std::string& path, std::string_view content) {
-    // A link is followed: the file it names is replaced, the link stays.
-    std::error_code error;
-    std::filesystem::path resolved = std::filesystem::canonical(path, error);
-    std::string target = error ? path : resolved.string();
-
-    struct stat old {};
-    bool exists = stat(target.c_str(), &old) == 0;
-    if (exists) {
-        int fd = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0) return false;
-        close(fd);
-    }
-
-    std::string temporary = target + ".new";
-    unlink(temporary.c_str());
-    int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    bool written = WriteAll(fd, content) && (!exists || fchmod(fd, old.st_mode & 07777) == 0) &&
-                   fsync(fd) == 0;
-    written = close(fd) == 0 && written;
-    if (written && rename(temporary.c_str(), target.c_str()) == 0) return true;
-    unlink(temporary.c_str());
-    return false;
-}
-
 }  // namespace
 
 TNameList::TEntry TNameList::Entry(std::string bytes) {
@@ -209,7 +170,7 @@ bool TNameList::Load(const std::string& path) {
 bool TNameList::Save(const std::string& path) const {
     std::string content;
     for (const TEntry& entry : entries_) content += entry.Bytes + "\r\n";
-    return ReplaceFile(path, content);
+    return safefile::ReplaceFileContents(path, content).Ok();
 }
 
 bool TNameList::Add(std::string_view text) {
