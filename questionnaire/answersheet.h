@@ -10,7 +10,7 @@
 // What the answer sheet tells the window that shows it. Every method has an
 // empty default so that an observer listens only to what it draws.
 class TAnswerSheetObserver {
-public:
+  public:
     virtual ~TAnswerSheetObserver() = default;
     // The checked or enabled state of an option changed.
     virtual void OptionChanged(OptionId) {}
@@ -21,7 +21,7 @@ public:
 };
 
 class TAnswerSheet {
-public:
+  public:
     TAnswerSheet();
 
     bool IsChecked(OptionId id) const { return entries_[IndexOf(id)].Checked; }
@@ -56,7 +56,7 @@ public:
     // For building answer sheets in the tests of the rules; the windows use Click.
     void Assign(OptionId id, bool checked);
 
-private:
+  private:
     struct Entry {
         bool Checked = false;
         bool Enabled = true;

@@ -21,11 +21,11 @@ struct SectionCounts {
 // The shape of every section: a misplaced row in the table changes a count.
 TEST(Catalogue, SectionsHoldTheirRadioButtonsAndCheckBoxes) {
     const SectionCounts expected[] = {
-        {1, 6, 0, true},   {2, 4, 2, true},  {3, 3, 1, true},   {4, 16, 1, true},
-        {5, 3, 5, true},   {6, 6, 1, false}, {7, 4, 3, true},   {8, 7, 1, true},
-        {9, 0, 3, true},   {10, 3, 2, true}, {11, 4, 11, true}, {12, 11, 3, true},
-        {13, 3, 0, true},  {14, 6, 10, true}, {15, 8, 9, true}, {16, 11, 10, true},
-        {17, 3, 0, true},  {18, 0, 13, true},
+        {1, 6, 0, true},  {2, 4, 2, true},   {3, 3, 1, true},   {4, 16, 1, true},
+        {5, 3, 5, true},  {6, 6, 1, false},  {7, 4, 3, true},   {8, 7, 1, true},
+        {9, 0, 3, true},  {10, 3, 2, true},  {11, 4, 11, true}, {12, 11, 3, true},
+        {13, 3, 0, true}, {14, 6, 10, true}, {15, 8, 9, true},  {16, 11, 10, true},
+        {17, 3, 0, true}, {18, 0, 13, true},
     };
     ASSERT_EQ(catalogue::Sections().size(), 18u);
     int total = 0;
@@ -33,7 +33,8 @@ TEST(Catalogue, SectionsHoldTheirRadioButtonsAndCheckBoxes) {
         auto options = catalogue::OptionsOfSection(row.section);
         auto radios = std::ranges::count(options, TOptionKind::Radio, &TOptionInfo::Kind);
         EXPECT_EQ(radios, row.radios) << "section " << row.section;
-        EXPECT_EQ(static_cast<int>(options.size()) - radios, row.checks) << "section " << row.section;
+        EXPECT_EQ(static_cast<int>(options.size()) - radios, row.checks)
+            << "section " << row.section;
         EXPECT_EQ(catalogue::Section(row.section).HasExampleBox, row.exampleBox);
         EXPECT_EQ(catalogue::Section(row.section).Number, row.section);
         total += static_cast<int>(options.size());
@@ -67,7 +68,8 @@ TEST(Catalogue, IdsFollowTheirSectionAndGapsStayGaps) {
 TEST(Catalogue, CaptionsAreKeptLetterForLetter) {
     EXPECT_EQ(catalogue::Option(RB8_3).Caption,
               "Точки, тщательно поставленные и написанные  с сильным нажимом");
-    EXPECT_EQ(catalogue::Option(RB5_8).Caption, "Буквы \"Т\", И\", \"Ш\", \"А\" похожи друг на друга");
+    EXPECT_EQ(catalogue::Option(RB5_8).Caption,
+              "Буквы \"Т\", И\", \"Ш\", \"А\" похожи друг на друга");
     EXPECT_EQ(catalogue::Option(RB4_3_2).Caption, "Узкие поля слева");
     EXPECT_EQ(catalogue::Option(RB12_9).Caption, "Шрих является продолжением цифры");
     EXPECT_EQ(catalogue::Option(RB18_13).Caption, "Каракулей нет");

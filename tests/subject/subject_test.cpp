@@ -19,8 +19,8 @@ TEST(Subject, MissingNamesBecomeNoData) {
         const char* stored;
     };
     const Case cases[] = {
-        {"", "<нет данных>"},  {" ", "<нет данных>"}, {"  ", "  "},
-        {" Иван", " Иван"},    {"Иван ", "Иван "},    {"Иван", "Иван"},
+        {"", "<нет данных>"}, {" ", "<нет данных>"}, {"  ", "  "},
+        {" Иван", " Иван"},   {"Иван ", "Иван "},    {"Иван", "Иван"},
     };
     for (const Case& c : cases) EXPECT_EQ(NameOrNoData(c.typed), c.stored) << '[' << c.typed << ']';
 }
