@@ -14,7 +14,10 @@
 namespace {
 
 using veltantest::kRuleNameUtf8;
+using veltantest::kSelfMale;
 using veltantest::kVariants;
+using veltantest::Minus;
+using veltantest::PairsOf;
 using veltantest::RuleParagraph;
 using veltantest::RulePattern;
 
@@ -73,6 +76,11 @@ std::size_t Characters(std::string_view text) {
 }
 
 void PrintTo(const FormCase& c, std::ostream* os) { *os << "rule " << c.rule; }
+
+// The name of a table row about one rule: Rule01 to Rule65.
+std::string RuleName(int rule) {
+    return std::string("Rule") + (rule < 10 ? "0" : "") + std::to_string(rule);
+}
 
 class RuleForm : public testing::TestWithParam<FormCase> {};
 
@@ -177,10 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{59, "t", "N t"}, FormCase{60, "N t (one text)", "t N t"},
         FormCase{61, "t (one text)", "t N t"}, FormCase{62, "t (one text)", "t"},
         FormCase{63, "t", "N t"}, FormCase{64, "t", "N t"}, FormCase{65, "(empty)", "(empty)"}),
-    [](const auto& info) {
-        const int rule = info.param.rule;
-        return std::string("Rule") + (rule < 10 ? "0" : "") + std::to_string(rule);
-    });
+    [](const auto& info) { return RuleName(info.param.rule); });
 
 // A paragraph written for the wrong rule, or a firing row that picks the wrong item,
 // shows up as two rules with one text; only rules 24 and 25 share theirs by design.
@@ -199,5 +204,31 @@ TEST(RuleTexts, EveryRuleHasItsOwnParagraph) {
         EXPECT_EQ(rulesByText.size(), variant.self ? 63u : 62u) << variant.name;
     }
 }
+
+class EveryPair : public testing::TestWithParam<int> {};
+
+// A condition that leaves out one of its terms, or tests another value, still fires when
+// that one pair of its firing row is missing. Rule 52 is a negation and has no row pairs.
+TEST_P(EveryPair, OfTheFiringRowIsNeeded) {
+    const int rule = GetParam();
+    const std::string paragraph = RuleParagraph(rule, kSelfMale);
+    for (const auto& [key, value] : PairsOf(rule)) {
+        const std::vector<std::string> items =
+            veltantest::Veltan().Analyse(kSelfMale, Minus(PairsOf(rule), key, value));
+        // Rule 65 writes an empty item, the others their self male paragraph.
+        EXPECT_EQ(std::count(items.begin(), items.end(), paragraph), 0)
+            << "without " << Utf16ToUtf8(key) << " = " << Utf16ToUtf8(value);
+    }
+}
+
+std::vector<int> AllRulesBut52() {
+    std::vector<int> rules;
+    for (int rule = 1; rule <= 65; ++rule)
+        if (rule != 52) rules.push_back(rule);
+    return rules;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllRulesBut52, EveryPair, testing::ValuesIn(AllRulesBut52()),
+                         [](const auto& info) { return RuleName(info.param); });
 
 }  // namespace

@@ -129,6 +129,21 @@ class WindowTest : public QObject {
         QCOMPARE(run.first().percent, QString("0.33%"));
         QCOMPARE(run.at(29).percent, QString("10.00%"));
         QCOMPARE(run.last().percent, QString("21.67%"));
+        // Rule k is evaluated at position k of 300 under its group's label; a group that
+        // ends one rule early or late shows up at its border.
+        const struct {
+            int last;
+            const char* step;
+        } groups[] = {{5, "Методика Маргенштерна"}, {12, "наклон почерка"},
+                      {19, "наклон строк"},         {21, "расстояние между словами"},
+                      {31, "округлость букв"},      {42, "нажим на ручку"},
+                      {55, "размер почерка"},       {65, "Ё"}};
+        for (int rule = 1, group = 0; rule <= 65; ++rule) {
+            if (rule > groups[group].last) ++group;
+            const Watcher::Paint& paint = run.at(rule - 1);
+            QCOMPARE(paint.step, QString(groups[group].step));
+            QCOMPARE(paint.percent, QString::asprintf("%.2f%%", rule * 100.0 / 300));
+        }
         for (const Watcher::Paint& paint : watcher.paints) QVERIFY(paint.visible);
         const auto* bar = form_->findChild<QProgressBar*>("ProgressBar1");
         QCOMPARE(bar->maximum(), 300);
