@@ -83,8 +83,9 @@ VELTAN_API void* Analizing(void);
 /* AddParameters - add one observed feature, such as key "Наклон почерка" with value
  * "Легкий наклон вправо".
  * Keys and values are matched exactly (letter case, е against ё and spaces count).
- * Duplicates, empty strings and unknown pairs are accepted. The module joins key and
- * value with "$" inside, so a "$" in either makes the pair unrecognisable. */
+ * Duplicates, empty strings and unknown pairs are accepted. The module keeps the pair as
+ * key, "$", value, "$" without escaping, so a "$" in the key or the value moves the
+ * border between them: the analysis then sees another key and value than those given. */
 VELTAN_API void AddParameters(BSTR key, BSTR value);
 
 /* ResultCount - the number of paragraphs in a result list.
@@ -97,7 +98,8 @@ VELTAN_API int ResultCount(const void* list);
  * index:     from 0 to ResultCount(list) - 1; out of range gives the empty string.
  * result:    the caller's variable (null or a libbstr string); it is re-allocated in
  *            place to the paragraph. A null result pointer is ignored.
- * Ownership: the caller frees *result with SysFreeString. */
+ * Ownership: the caller frees *result with SysFreeString. The string is a copy: it stays
+ *            valid after the next Analizing and after the library is unloaded. */
 VELTAN_API void ResultItem(const void* list, int index, BSTR* result);
 
 /* The types of the functions, for hosts that look them up with dlsym. */

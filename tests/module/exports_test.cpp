@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 
+#include "chost.h"
 #include "veltanlib.h"
 
 namespace {
@@ -100,6 +101,8 @@ TEST(Version, ReplacesTheStringTheVariableHolds) {
 
 TEST(Version, IgnoresANullVariableAddress) { Veltan().Version(nullptr); }
 
+TEST(Version, ReadByAHostWrittenInC) { EXPECT_EQ(CHostVersionLength(Veltan().Version), 14u); }
+
 TEST(CallingOrder, AnalizingReturnsTheSameListWithTheSameParagraphs) {
     Veltan().ClearINFO();
     Veltan().SetPerson({u"Иван", u"Мужской", u"Лично"});
@@ -186,6 +189,20 @@ TEST(ResultItem, ReplacesTheStringTheVariableHolds) {
     ASSERT_FALSE(items.empty());
     Bstr item(u"прежнее содержимое");
     Veltan().ResultItem(Veltan().Analizing(), 0, item.Out());
+    EXPECT_EQ(item.Utf8(), items[0]);
+}
+
+// The item is the caller's copy: neither the next analysis nor unloading touches it
+// (valgrind would see a read of freed memory).
+TEST(ResultItem, OutlivesTheNextAnalysisAndTheLibrary) {
+    const std::vector<std::string> items =
+        Veltan().Analyse({u"Иван", u"Мужской", u"Лично"}, kRule1);
+    ASSERT_FALSE(items.empty());
+    Bstr item;
+    Veltan().ResultItem(Veltan().Analizing(), 0, item.Out());
+    Veltan().Analyse({u"Анна", u"Женский", u"Другой"}, {});
+    EXPECT_EQ(item.Utf8(), items[0]);
+    Veltan().Reload();
     EXPECT_EQ(item.Utf8(), items[0]);
 }
 
