@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -107,6 +108,14 @@ TEST(VeltanHost, PrintsAnEmptyItemAsAnEmptyLine) {
     const HostRun run = Host("", "--name Анна --type Другой", "Наклон строки=Вниз\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(run.out.starts_with("\n")) << run.out;
+}
+
+// Without features only the rule whose condition is a negation speaks.
+TEST(VeltanHost, PrintsOneParagraphForAnEmptyInput) {
+    const HostRun run = Host("", "--name Анна", "");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
+    EXPECT_TRUE(run.out.starts_with("Анна ") && run.out.ends_with(". \n")) << run.out;
 }
 
 TEST(VeltanHost, RefusesAnUnknownOption) {
