@@ -12,9 +12,8 @@ const QString kPictureTip = QStringLiteral("Нажмите для просмот
 const QString kMissingText = QStringLiteral("Образец почерка не обнаружен");
 const QString kDamagedText = QStringLiteral("Образец почерка повреждён");
 
-// The picture keeps this margin from the frame; the frame's title needs more.
-constexpr int kMargin = 6;
-constexpr int kTitleHeight = 16;
+// The picture keeps this margin from the inside of the frame.
+constexpr int kMargin = 4;
 constexpr int kErrorIconSize = 32;
 constexpr int kErrorLabelHeight = 20;
 
@@ -58,8 +57,8 @@ TExampleBox::TExampleBox(const QString& twoDigits, const QRect& geometry, QWidge
 }
 
 void TExampleBox::createControls(const QString& twoDigits) {
-    const QRect area(kMargin, kTitleHeight, width() - 2 * kMargin,
-                     height() - kTitleHeight - kMargin);
+    // Inside the frame and below its title, however the style draws them.
+    const QRect area = contentsRect().marginsRemoved({kMargin, kMargin, kMargin, kMargin});
 
     Obr = new TClickableLabel(this, [this] { openViewer_(shownExample_); });
     Obr->setObjectName(QStringLiteral("Obr_") + twoDigits);

@@ -109,6 +109,10 @@ void ExamplesTest::boxesStartEmpty() {
         QCOMPARE(window.Shows(section.Number), TShows::Nothing);
         QVERIFY(!window.Picture(section.Number)->isVisible());
         QVERIFY(window.Box(section.Number)->ShownExample().isEmpty());
+        // The picture, the icon and the label stay inside the frame, clear of its title.
+        const QRect inside = window.Box(section.Number)->contentsRect();
+        for (const char* kind : {"Obr", "ObrError", "ObrLabel"})
+            QVERIFY2(inside.contains(window.Control(kind, section.Number)->geometry()), kind);
     }
 }
 
