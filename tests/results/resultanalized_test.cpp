@@ -50,6 +50,7 @@ class TFakePlatform : public TResultPlatform {
         return PrinterConfirmed && ToPdf(printer);
     }
     bool UseDefaultPrinter(QPrinter& printer) override {
+        DefaultCopies.push_back(printer.copyCount());
         return HasDefaultPrinter && ToPdf(printer);
     }
 
@@ -64,6 +65,7 @@ class TFakePlatform : public TResultPlatform {
     bool PrinterConfirmed = true;
     bool HasDefaultPrinter = true;
     std::vector<int> DialogCopies;
+    std::vector<int> DefaultCopies;
     QString PdfPath;
 };
 
@@ -202,10 +204,23 @@ class TResultAnalizedTest : public QObject {
         const QStringList texts = BlockTexts(text);
         QCOMPARE(texts.size(), 9);
         QCOMPARE(texts[0], QString::fromUtf8(kProductLine));
-        QVERIFY2(QRegularExpression(QStringLiteral("^Дата и время тестирования: \\S.*; \\S+$"))
-                     .match(texts[2])
-                     .hasMatch(),
+        // Today in the locale's short date format; the time to the second,
+        // without the time zone the long format may end with.
+        const QRegularExpressionMatch stamp =
+            QRegularExpression(QStringLiteral("^Дата и время тестирования: (.+); (.+)$"))
+                .match(texts[2]);
+        QVERIFY2(stamp.hasMatch(), qPrintable(texts[2]));
+        const QLocale locale = QLocale::system().language() == QLocale::C
+                                   ? QLocale(QLocale::Russian, QLocale::Russia)
+                                   : QLocale::system();
+        const QDate date = locale.toDate(stamp.captured(1), QLocale::ShortFormat);
+        QVERIFY2(date == QDate::currentDate() || date == QDate::currentDate().addDays(-1),
                  qPrintable(texts[2]));
+        QVERIFY2(
+            QRegularExpression(QStringLiteral("^\\d{1,2}:\\d\\d:\\d\\d( ?[AaPp]\\.?[Mm]\\.?)?$"))
+                .match(stamp.captured(2))
+                .hasMatch(),
+            qPrintable(texts[2]));
         QCOMPARE(texts.mid(3),
                  (QStringList{"", "Фамилия: Иванов", "Имя:            Иван", "Отчество: Петрович",
                               "", "             Иван общителен. "}));
@@ -418,6 +433,8 @@ class TResultAnalizedTest : public QObject {
         QCOMPARE(f.Panel4Colour(), green ? kGreen : kLightBlue);
         QCOMPARE(f.platform.DialogCopies,
                  choosePrinter ? std::vector<int>{copies} : std::vector<int>{});
+        QCOMPARE(f.platform.DefaultCopies,
+                 choosePrinter ? std::vector<int>{} : std::vector<int>{copies});
         QCOMPARE(f.messages.Shown.size(), error ? 1u : 0u);
         if (error) QVERIFY(f.messages.Shown[0].Text.contains(QStringLiteral("принтер")));
     }
@@ -454,6 +471,18 @@ class TResultAnalizedTest : public QObject {
                 .match(QString::fromUtf8(process.readAllStandardOutput()));
         QVERIFY(word.hasMatch());
         QVERIFY2(std::abs(word.captured(1).toDouble() - 30) < 1, qPrintable(word.captured(1)));
+
+        // The job has no title of its own.
+        const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+        if (pdfinfo.isEmpty()) QSKIP("pdfinfo is not installed");
+        process.start(pdfinfo, {f.platform.PdfPath});
+        QVERIFY(process.waitForFinished());
+        const QString info = QString::fromUtf8(process.readAllStandardOutput());
+        QVERIFY2(!QRegularExpression(QStringLiteral("^Title:[ \\t]*\\S"),
+                                     QRegularExpression::MultilineOption)
+                      .match(info)
+                      .hasMatch(),
+                 qPrintable(info));
     }
 
     void closeButtonHandsTheMainWindowBack() {
