@@ -1,4 +1,5 @@
 #include <QDesktopServices>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -34,6 +35,27 @@ bool LooksLikeLink(const TLinkLabel* link, const QColor& colour) {
            link->cursor().shape() == Qt::PointingHandCursor;
 }
 
+// The compatibility lists as the window lays them out: for each list its
+// heading, then every entry in its row, with the outcome beside it if any
+// ("Windows 98 SE = Успешно").
+QMap<QString, QStringList> CompatibilityLists(const QWidget& window) {
+    auto text = [](QLayoutItem* item) {
+        auto* label = item != nullptr ? qobject_cast<QLabel*>(item->widget()) : nullptr;
+        return label != nullptr ? label->text() : QString();
+    };
+    QMap<QString, QStringList> lists;
+    for (QGridLayout* grid : window.findChildren<QGridLayout*>()) {
+        QStringList entries;
+        for (int row = 1; row < grid->rowCount(); ++row) {
+            QString outcome = text(grid->itemAtPosition(row, 2));
+            entries << text(grid->itemAtPosition(row, 1)) +
+                           (outcome.isEmpty() ? QString() : " = " + outcome);
+        }
+        lists.insert(text(grid->itemAtPosition(0, 0)), entries);
+    }
+    return lists;
+}
+
 }  // namespace
 
 class InfoWindowsTest : public QObject {
@@ -42,6 +64,8 @@ class InfoWindowsTest : public QObject {
     void about();
     void aboutLinks();
     void compatibility();
+    void compatibilityLists_data();
+    void compatibilityLists();
     void windowsXpNote();
     void closing_data();
     void closing();
@@ -124,6 +148,40 @@ void InfoWindowsTest::compatibility() {
     auto* close = sovmest.findChild<QPushButton*>(QStringLiteral("SeSkinButton1"));
     QVERIFY(close);
     QCOMPARE(close->text(), QStringLiteral("Закрыть окно информации"));
+}
+
+void InfoWindowsTest::compatibilityLists_data() {
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("Theoretically")
+        << "Программа теоретически работает в ОС..."
+        << QStringList{"Windows 95 | 95 SE", "Windows 98 | 98 SE |98 PE",
+                       "Windows NT | SP1 | SP2 | SP3 | SP4", "Windows 2000 | SP1 | SP2 | SP3 | SP4",
+                       "Windows XP | SP1 | SP2"};
+    QTest::newRow("MadeIn") << "Программа создавалась в ОС..." << QStringList{"Windows 2000 SP4"};
+    QTest::newRow("TestedIn") << "Программа тестировалась в ОС..."
+                              << QStringList{"Windows 98 SE", "Windows 2000 SP3 | SP4",
+                                             "Windows XP | SP1 | SP2"};
+    QTest::newRow("Results") << "Результаты тестирования..."
+                             << QStringList{"Windows 98 SE = Успешно",
+                                            "Windows 2000 SP3 = Успешно",
+                                            "Windows 2000 SP4 = Успешно",
+                                            "Windows XP = Почти успешно",
+                                            "Windows XP SP1 = Почти успешно",
+                                            "Windows XP SP2 = Почти успешно"};
+}
+
+// Each list keeps its entries in order, and each outcome stands beside its
+// own system.
+void InfoWindowsTest::compatibilityLists() {
+    QFETCH(QString, heading);
+    QFETCH(QStringList, entries);
+    TProgram program;
+    TSovmest sovmest(program);
+    const QMap<QString, QStringList> lists = CompatibilityLists(sovmest);
+    QCOMPARE(lists.size(), 4);
+    QVERIFY2(lists.contains(heading), qPrintable(heading));
+    QCOMPARE(lists.value(heading), entries);
 }
 
 void InfoWindowsTest::windowsXpNote() {
