@@ -67,6 +67,8 @@ class MainWindowTest : public QObject {
     void viewAndPrint_data();
     void viewAndPrint();
     void indicatorsThroughAWorkflow();
+    void windowDisabledWhileAnalysing_data();
+    void windowDisabledWhileAnalysing();
     void programResultWindow();
     void subjectConfirmation();
     void menus();
@@ -593,6 +595,42 @@ void MainWindowTest::indicatorsThroughAWorkflow() {
             QVERIFY2(window.Indicator(panel) == step.Colours[panel - 1],
                      qPrintable(QStringLiteral("%1: Panel%2").arg(step.Command).arg(panel)));
     }
+}
+
+void MainWindowTest::windowDisabledWhileAnalysing_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addRow("Analyse") << "SeSkinButton5";
+    QTest::addRow("ViewAnalysingFirst") << "SeSkinButton6";
+    QTest::addRow("PrintAnalysingFirst") << "SeSkinButton7";
+}
+
+// The run's progress window has the main window disabled while it is shown,
+// and hands it back enabled with the indicators of a finished run.
+void MainWindowTest::windowDisabledWhileAnalysing() {
+    QFETCH(QString, command);
+    TMainFormFixture window;
+    window.TouchSections();
+    window.Settings.Values.AnalyseBeforeShow = true;
+    window.Settings.Values.AnalyseBeforePrint = true;
+    struct TEnabledLog : QObject {
+        TMainFormFixture* Window = nullptr;
+        QStringList Changes;  // "enabled/disabled, progress shown/hidden, Panel2 colour"
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::EnabledChange)
+                Changes << QStringLiteral("%1 %2 %3")
+                               .arg(Window->Form->isEnabled() ? "enabled" : "disabled")
+                               .arg(Window->program.Analiz->isVisible() ? "shown" : "hidden")
+                               .arg(Window->Indicator(2) == kGreen ? "green" : "pink");
+            return QObject::eventFilter(watched, event);
+        }
+    } log;
+    log.Window = &window;
+    window.Form->installEventFilter(&log);
+    window.Press(command);
+    window.Form->removeEventFilter(&log);
+    QCOMPARE(log.Changes, (QStringList{"disabled shown pink", "enabled shown green"}));
+    QVERIFY(!window.program.Analiz->isVisible());
+    QVERIFY(window.program.Sheet.AnalysisDone());
 }
 
 // The commands reach the program's own result window.
