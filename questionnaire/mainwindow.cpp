@@ -55,7 +55,7 @@ constexpr QRect kExitButton(4, 407, 192, 21);
 constexpr QRect kLabelBox(200, 2, 606, 17);
 constexpr QRect kPanelArea(200, 19, 606, 411);
 
-// The step buttons in order, with the menu caption that also serves as tip.
+// The tips of the step buttons, in order.
 const char* const kStepTips[] = {
     "Шаг 1: Заполнение информации",
     "Шаг 3: Анализирование почерка",

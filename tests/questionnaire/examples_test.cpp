@@ -113,6 +113,10 @@ void ExamplesTest::boxesStartEmpty() {
         const QRect inside = window.Box(section.Number)->contentsRect();
         for (const char* kind : {"Obr", "ObrError", "ObrLabel"})
             QVERIFY2(inside.contains(window.Control(kind, section.Number)->geometry()), kind);
+        // The longer of the two error texts is shown whole.
+        QLabel* label = window.Control("ObrLabel", section.Number);
+        QCOMPARE(label->text(), kMissing);
+        QVERIFY(label->fontMetrics().horizontalAdvance(kMissing) <= label->width());
     }
 }
 
