@@ -21,6 +21,7 @@
 #include "program.h"
 #include "richtext.h"
 #include "rtfwriter.h"
+#include "unrtf.h"
 
 namespace {
 
@@ -367,6 +368,28 @@ class TResultAnalizedTest : public QObject {
         QVERIFY(
             rtf.contains(QByteArray::fromStdString(RtfText("Иван общителен. Дописано {вручную}"))));
         QVERIFY(rtf.contains(QByteArray::fromStdString(RtfText("Фамилия: "))));
+    }
+
+    // Names that look like markup, reach outside the code page or run long
+    // come back from the saved file as the view shows them, under a file name
+    // of the same kind.
+    void saveHostileNamesEndToEnd() {
+        if (!UnrtfAvailable()) QSKIP("unrtf is not installed");
+        Fixture f;
+        const std::string longName(400, 'W');
+        f.Build("}{\\rtf1 \\par Иванов\\'ff", ("Ёлка «ёж» — 😀 中 " + longName).c_str(),
+                "{\\b жирный}\\u-1?", "Вы общительны. ");
+        f.SaveAs(QStringLiteral("итог {x} \\ 😀"), 2);
+        QVERIFY(f.messages.Shown.empty());
+        const std::optional<TReadBack> back =
+            ReadWithUnrtf(f.Path(QStringLiteral("итог {x} \\ 😀.rtf")).toStdString());
+        QVERIFY(back);
+        std::vector<std::u32string> expected;
+        for (const QString& text : BlockTexts(*f.View()->document())) {
+            expected.push_back(unrtf_detail::Collapsed(text.toStdU32String()));
+        }
+        QVERIFY(back->Paragraphs == expected);
+        QCOMPARE(back->Bold.size(), 5u);
     }
 
     // A write that fails half-way (here: the file size limit) leaves the
